@@ -1,0 +1,39 @@
+#pragma once
+// The terminal tool's commands. Each takes its arguments (without the command
+// name) and returns the process exit code.
+#include <chrono>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace jx::cli {
+
+struct Context {
+    std::string dataFolder;  // where the .dll data files are, with trailing "/"
+    std::chrono::year_month_day today;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+using Arguments = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* usage;    // arguments, shown by --help
+    const char* summary;  // one line, shown by --help
+    int (*run)(const Arguments& args, Context& context);
+};
+
+// Exit codes shared by the commands.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitNotFound = 1;
+inline constexpr int kExitBadInput = 2;
+inline constexpr int kExitDataError = 3;
+
+// Every command the tool knows, in the order --help lists them.
+const std::vector<Command>& Commands();
+
+// Runs the tool on argv-style arguments (without the program name).
+int Run(const Arguments& args, Context& context);
+
+}  // namespace jx::cli

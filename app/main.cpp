@@ -1,9 +1,12 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/Application.h"
+#include "app/RegionalFormats.h"
+#include "app/Unt_Main.h"
+#include "platform/Platform.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.show();
+    jx::Application app(argc, argv);  // sets the title
+    jx::ForceRegionalFormats(jx::platform());
+    jx::TFrmmain mainWindow;
+    mainWindow.show();
     return app.exec();
 }

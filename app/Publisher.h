@@ -1,0 +1,17 @@
+#pragma once
+// The publisher's addresses, used by the links of the main window and on exit.
+#include <string_view>
+
+namespace jx::publisher {
+
+inline constexpr std::string_view kHomePage = "http://www.jixingzeri.com/";
+inline constexpr std::string_view kMailAddress = "mailto:service@jixingzeri.com";
+inline constexpr std::string_view kQqNumber = "800061988";
+// The QQ service's web link that opens a chat with the publisher's QQ number.
+inline constexpr std::string_view kQqChat =
+    "http://wpa.qq.com/msgrd?v=3&uin=800061988&site=qq&menu=yes";
+inline constexpr std::string_view kTelephone = "020-38861988";
+inline constexpr std::string_view kWelcomeLine =
+    "欢迎使用吉星择日通！吉星软件工作室竭诚为您服务　电话：020-38861988　QQ：800061988";
+
+}  // namespace jx::publisher

@@ -7,10 +7,18 @@
 namespace jx::cli {
 
 int RunDay(const Arguments& args, Context& context);
+int RunPair(const Arguments& args, Context& context);
+int RunScramble(const Arguments& args, Context& context);
+int RunUnscramble(const Arguments& args, Context& context);
+int RunOmen(const Arguments& args, Context& context);
 
 inline std::vector<Command> AllCommands() {
     return {
         {"day", "[年 月 日] [--no-hours]", "某日黄历（无参数为今天）", RunDay},
+        {"pair", "男的生肖 女的生肖", "生肖配对", RunPair},
+        {"scramble", "文本 [密钥 轮数]", "文本转存储的十六进制", RunScramble},
+        {"unscramble", "十六进制 [密钥 轮数]", "存储的十六进制转文本", RunUnscramble},
+        {"omen", "页号(0-6)", "时辰占卜的一页", RunOmen},
     };
 }
 

@@ -1,0 +1,74 @@
+#include "readings/NumberWindow.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/NumberReading.h"
+#include "common/ShowInfo.h"
+#include "common/Text.h"
+#include "platform/ErrorDisplay.h"
+#include "readings/SplitReading.h"
+#include "readings/WindowParts.h"
+
+namespace jx::readings {
+
+namespace {
+constexpr int kNumberLength = 18;  // 18 digits never leave the 64-bit range
+const QColor kVerdictColor(0xFF, 0x00, 0x00);
+}  // namespace
+
+NumberWindow::NumberWindow(const NumberWindowTexts& texts, QWidget* parent)
+    : QDialog(parent), emptyMessage_(texts.emptyMessage) {
+    SetUpReadingWindow(this, texts.caption, texts.clientSize);
+    QWidget* panel = MakePanel(this);
+    const int width = texts.clientSize.width() - 16;
+
+    QGroupBox* input = MakeGroupBox(panel, "RzGroupBox2", QString(), {8, 6, width, 44});
+    MakeLabel(input, "RzLabel1", texts.prompt, {10, 16, 64, 14});
+    edtmun_ = new QLineEdit(input);
+    edtmun_->setObjectName(QStringLiteral("edtmun"));
+    edtmun_->setGeometry(76, 12, 146, 20);
+    edtmun_->setMaxLength(kNumberLength);
+    edtmun_->setValidator(new UpperCaseValidator(edtmun_));
+    auto* run = MakeButton(input, "RzBitBtn1", QStringLiteral("测算"), {230, 10, 64, 24}, false);
+    auto* close = MakeButton(input, "RzBitBtn2", QStringLiteral("关闭"), {300, 10, 64, 24}, true);
+
+    QGroupBox* result = MakeGroupBox(panel, "RzGroupBox1", QStringLiteral("测算结果"),
+                                     {8, 56, width, texts.clientSize.height() - 64});
+    const int valueWidth = width - 96;
+    MakeLabel(result, "RzLabel5", texts.numberLabel, {10, 22, 76, 14});
+    RzLabel11_ = MakeLabel(result, "RzLabel11", QString(), {88, 22, valueWidth, 14});
+    MakeLabel(result, "RzLabel4", QStringLiteral("状态："), {10, 44, 76, 14});
+    RzLabel10_ = MakeLabel(result, "RzLabel10", QString(), {88, 44, valueWidth, 14});
+    MakeLabel(result, "RzLabel6", QStringLiteral("吉凶："), {10, 66, 76, 14});
+    RzLabel9_ = MakeLabel(result, "RzLabel9", QString(), {88, 66, valueWidth, 14}, kVerdictColor);
+    MakeLabel(result, "RzLabel7", QStringLiteral("具体表现："), {10, 88, 76, 14});
+    RzLabel8_ = MakeLabel(result, "RzLabel8", QString(), {88, 88, valueWidth, 7 * 15});
+    RzLabel8_->setWordWrap(true);
+
+    connect(run, &QPushButton::clicked, this, Guarded([this] { RzBitBtn1Click(); }));
+    connect(close, &QPushButton::clicked, this, [this] { RzBitBtn2Click(); });
+    // edtmunKeyPress: digits, backspace and Enter; Enter reads as "测算" does.
+    new TypedKeyFilter(edtmun_, true, [this] { RzBitBtn1Click(); });
+    edtmun_->setFocus();
+}
+
+void NumberWindow::RzBitBtn1Click() {
+    const std::string number = Trim(edtmun_->text().toStdString());
+    if (number.empty()) {
+        ShowInfo(emptyMessage_);
+        return;
+    }
+    const SplitText parts = SplitReading(GetNumberReading(number));
+    for (QLabel* label : {RzLabel11_, RzLabel10_, RzLabel9_, RzLabel8_}) label->clear();
+    RzLabel11_->setText(QString::fromStdString(number));
+    RzLabel10_->setText(QString::fromStdString(parts.verse));
+    RzLabel9_->setText(QString::fromStdString(parts.verdict));
+    RzLabel8_->setText(QString::fromStdString(parts.character));
+}
+
+void NumberWindow::RzBitBtn2Click() { close(); }
+
+}  // namespace jx::readings

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace jx {
@@ -37,6 +38,9 @@ struct DayFields {
 
     // The value of a column named in kDayReportLines (or "nn", "jishi").
     const std::string& column(std::string_view name) const;
+    std::string& column(std::string_view name) {
+        return const_cast<std::string&>(std::as_const(*this).column(name));
+    }
 };
 
 struct DayReport {

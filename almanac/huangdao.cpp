@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLinearGradient>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -18,6 +19,7 @@
 #include "platform/ErrorDisplay.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
+#include "platform/WindowPlacement.h"
 
 namespace jx {
 
@@ -54,15 +56,21 @@ TFormHuangdao::TFormHuangdao(QWidget* parent, std::string connectionString) : QD
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(WindowFont(QStringLiteral("宋体"), 12));
     resize(600, 464);
+    CentreOnScreen(*this);
 
     // Fixed positions: the controls keep their places when the frame is resized.
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("RzPanel1"));
     panel->setGeometry(0, 0, 600, 464);
+    // A light gradient, painted through the palette: a style sheet here would
+    // stop the window font from reaching the controls.
+    QLinearGradient light(0, 0, 0, 464);
+    light.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
+    light.setColorAt(1, QColor(0xE8, 0xEE, 0xF7));
+    QPalette shade = panel->palette();
+    shade.setBrush(QPalette::Window, light);
+    panel->setPalette(shade);
     panel->setAutoFillBackground(true);
-    panel->setStyleSheet(QStringLiteral(
-        "#RzPanel1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 "
-        "#E8EEF7); }"));
 
     auto* top = new QGroupBox(panel);
     top->setObjectName(QStringLiteral("RzGroupBox2"));

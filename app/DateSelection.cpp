@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "common/ShortYear.h"
 #include "common/Text.h"
 
 namespace jx {
@@ -40,8 +41,7 @@ std::optional<std::chrono::year_month_day> ParseDateText(std::string_view text) 
     const auto month = parseGroup(text.substr(first + 1, second - first - 1));
     const auto day = parseGroup(text.substr(second + 1));  // a further "-" fails here
     if (!year || !month || !day) return std::nullopt;
-    int fullYear = *year;
-    if (yearPart.size() <= 2) fullYear += fullYear < 30 ? 2000 : 1900;
+    const int fullYear = CompleteShortYear(*year, yearPart.size());
     if (fullYear < 1 || fullYear > 9999 || *month < 1 || *month > 12 || *day < 1 || *day > 31)
         return std::nullopt;
     const std::chrono::year_month_day date{std::chrono::year{fullYear},

@@ -25,8 +25,7 @@ DateCheck CheckDateSelection(std::string_view yearText, std::string_view monthTe
 
 // Reads a date text as the short-date format "yyyy-MM-dd" does: three groups of
 // ASCII digits separated by "-", nothing else, naming a real Gregorian date in
-// years 1 to 9999. A one- or two-digit year is completed in the window
-// 1930–2029 (00–29 → 2000s, 30–99 → 1900s), as the platform's date parser does.
+// years 1 to 9999. A one- or two-digit year is completed by CompleteShortYear.
 std::optional<std::chrono::year_month_day> ParseDateText(std::string_view text);
 
 // The texts "yyyy", "MM" and "dd" of a date.

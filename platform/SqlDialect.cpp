@@ -2,6 +2,9 @@
 
 #include <cctype>
 #include <charconv>
+#include <cstdio>
+
+#include "common/ShortYear.h"
 
 namespace jx {
 
@@ -19,11 +22,13 @@ bool startsWithWordIgnoringCase(std::string_view text, std::size_t at, std::stri
 // "2010-4-5" -> "2010-04-05"; anything else is bound as written and finds nothing.
 std::string normaliseDate(std::string_view literal) {
     int parts[3] = {0, 0, 0};
+    std::size_t yearDigits = 0;
     const char* p = literal.data();
     const char* end = literal.data() + literal.size();
     for (int i = 0; i < 3; ++i) {
         auto [next, ec] = std::from_chars(p, end, parts[i]);
         if (ec != std::errc() || next == p) return std::string(literal);
+        if (i == 0) yearDigits = static_cast<std::size_t>(next - p);
         p = next;
         if (i < 2) {
             if (p == end || *p != '-') return std::string(literal);
@@ -32,8 +37,8 @@ std::string normaliseDate(std::string_view literal) {
     }
     if (p != end) return std::string(literal);
     char buffer[16];
-    const int n = std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", parts[0], parts[1],
-                                parts[2]);
+    const int n = std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d",
+                                CompleteShortYear(parts[0], yearDigits), parts[1], parts[2]);
     return std::string(buffer, static_cast<std::size_t>(n));
 }
 
@@ -73,7 +78,8 @@ TranslatedStatement TranslateStatement(std::string_view statement) {
                 continue;
             }
         }
-        const bool wordStart = i == 0 || !std::isalnum(static_cast<unsigned char>(statement[i - 1]));
+        const bool wordStart =
+            i == 0 || !std::isalnum(static_cast<unsigned char>(statement[i - 1]));
         if (wordStart && startsWithWordIgnoringCase(statement, i, "select")) {
             out.sql.append(statement.substr(i, 6));
             i += 6;
@@ -107,9 +113,8 @@ std::string DataSourcePath(std::string_view connectionString) {
     if (at == std::string_view::npos) return {};
     const std::size_t from = at + key.size();
     const std::size_t to = connectionString.find(';', from);
-    const std::string_view raw = connectionString.substr(from, to == std::string_view::npos
-                                                                   ? std::string_view::npos
-                                                                   : to - from);
+    const std::string_view raw = connectionString.substr(
+        from, to == std::string_view::npos ? std::string_view::npos : to - from);
     std::string path;
     for (char ch : raw) {
         const bool separator = ch == '/' || ch == '\\';

@@ -13,7 +13,8 @@ struct TranslatedStatement {
 
 // Translates only the two dialect parts: "top N" after SELECT becomes
 // "LIMIT N", and a "#y-m-d#" literal becomes a bound "YYYY-MM-DD" text, so that
-// #2010-4-5# finds the row stored as 2010-04-05. Quoted values ('...' with ''
+// #2010-4-5# finds the row stored as 2010-04-05 (and #10-4-5# too, its year
+// completed as the date check completes it). Quoted values ('...' with ''
 // for a quote) are bound as parameters too.
 TranslatedStatement TranslateStatement(std::string_view statement);
 

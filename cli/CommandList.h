@@ -11,6 +11,8 @@ int RunPair(const Arguments& args, Context& context);
 int RunScramble(const Arguments& args, Context& context);
 int RunUnscramble(const Arguments& args, Context& context);
 int RunOmen(const Arguments& args, Context& context);
+int RunLunar(const Arguments& args, Context& context);
+int RunMonth(const Arguments& args, Context& context);
 
 inline std::vector<Command> AllCommands() {
     return {
@@ -19,6 +21,8 @@ inline std::vector<Command> AllCommands() {
         {"scramble", "文本 [密钥 轮数]", "文本转存储的十六进制", RunScramble},
         {"unscramble", "十六进制 [密钥 轮数]", "存储的十六进制转文本", RunUnscramble},
         {"omen", "页号(0-6)", "时辰占卜的一页", RunOmen},
+        {"lunar", "年 月 日", "某日农历、节日、节气、生肖与星座", RunLunar},
+        {"month", "年 月", "某月月历（含农历）", RunMonth},
     };
 }
 

@@ -55,7 +55,9 @@ TFormOnther::TFormOnther(QWidget* parent) : QDialog(parent) {
     RzLabel1->setWordWrap(true);
     RzLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     RzLabel1->setStyleSheet(QStringLiteral("color: #000080; background: transparent;"));
-    RzLabel1->setGeometry(8, 186, 360, 60);
+    // A size smaller than the window's, so the four lines fit the CJK fonts' taller lines.
+    RzLabel1->setFont(jx::WindowFont(QStringLiteral("宋体"), 11));
+    RzLabel1->setGeometry(10, 184, 360, 65);
 }
 
 void TFormOnther::selectPage(int index) {

@@ -1,6 +1,7 @@
 #include "calendar/DateCn.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string_view>
 
@@ -32,37 +33,48 @@ constexpr int ComposeValue(int month, int day) {
     return month > 0 ? month * 100 + day : month * 100 - day;
 }
 
+// Days of a record's slots before slot `slot` (0-16): 29 each, one more for
+// every 30-day slot among them, whose bits are the top `slot` bits of the mask.
+constexpr int DaysBeforeSlot(unsigned mask, int slot) {
+    return 29 * slot + std::popcount(mask >> (16 - slot));
+}
+
+// The month number of a slot: slot 0 is the 11th or 12th month and the numbers
+// run on from it; a leap month is a slot of its own directly after the ordinary
+// month it repeats, and the slots after it keep the number they would have had.
+constexpr int MonthOfSlot(int firstMonth, int leapOf, int slot) {
+    if (leapOf != 0) {
+        const int leapSlot = (leapOf - firstMonth + 12) % 12 + 1;  // [1, 12]
+        if (slot == leapSlot) return -leapOf;
+        if (slot > leapSlot) --slot;
+    }
+    return (firstMonth - 1 + slot) % 12 + 1;
+}
+
 // The lunar-date value of day `dayIndex` (0 = 1 January) of a year in the
-// table. A record describes sixteen slots (lunar months) starting with the one
-// in progress on 1 January; walk them until the day falls inside one. The
-// month number of a slot follows from the one before it, so both are carried
-// along in one pass: at most sixteen steps, no allocation.
+// table. A record describes sixteen slots (lunar months) from the one in
+// progress on 1 January. Rather than walking the slots one by one, start at the
+// slot the day would reach if every month had 30 days, which is never past the
+// right one, and step on: at most two steps, no allocation, no loop over all
+// sixteen slots.
 int LunarValue(int year, int dayIndex) {
     const std::uint32_t record = LunarYearTable[year - kFirstLunarYear];
     const int b0 = static_cast<int>(record >> 24);
     const unsigned mask = (record >> 8) & 0xFFFFu;  // slot k at bit 15 - k
     const int leapOf = static_cast<int>(record & 0xFFu);
-    const int offset = b0 & 0x7F;            // [1, 30] lunar day of 1 January
-    int month = (b0 & 0x80) != 0 ? 12 : 11;  // slot 0: the 11th or 12th month
-    int length = 29 + static_cast<int>((mask >> 15) & 1u);
-    if (dayIndex <= length - offset) {
-        // Slot 0 may continue a leap month begun last year; the record cannot
-        // say so, the previous year's last day can (never in its slot 0).
-        if (year > kFirstLunarYear && LunarValue(year - 1, IsLeapYear(year - 1) ? 365 : 364) < 0) {
-            month = -month;
-        }
-        return ComposeValue(month, offset + dayIndex);
+    const int offset = b0 & 0x7F;                // [1, 30] lunar day of 1 January
+    const int position = dayIndex + offset - 1;  // [0, 395] days since slot 0 began
+    int slot = position / 30;
+    while (DaysBeforeSlot(mask, slot + 1) <= position) ++slot;
+    const int day = position - DaysBeforeSlot(mask, slot) + 1;  // [1, 30]
+    int month = MonthOfSlot((b0 & 0x80) != 0 ? 12 : 11, leapOf, slot);
+    // Slot 0 may continue a leap month begun last year; the record cannot say
+    // so, the previous year's last day can (it never lies in its own slot 0).
+    if (slot == 0 && year > kFirstLunarYear &&
+        LunarValue(year - 1, IsLeapYear(year - 1) ? 365 : 364) < 0) {
+        month = -month;
     }
-    int before = length - offset;  // days of the year before the current slot
-    for (int slot = 1; slot < 16; ++slot) {
-        // A leap month follows the ordinary month of its number; the slot after
-        // a leap month (negative) takes the next number.
-        month = month == leapOf ? -leapOf : (month < 0 ? -month : month) % 12 + 1;
-        length = 29 + static_cast<int>((mask >> (15 - slot)) & 1u);
-        if (dayIndex <= before + length) return ComposeValue(month, dayIndex - before);
-        before += length;
-    }
-    return 0;  // unreachable: sixteen lunar months cover more than a year
+    return ComposeValue(month, day);
 }
 
 constexpr bool IsFirstMonth(int value) { return value > 0 && value / 100 == 1; }

@@ -153,4 +153,18 @@ QPixmap BackgroundPicture(QSize size) {
     return pixmap;
 }
 
+QPixmap IconPicture(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kVermilion);
+    p.drawRoundedRect(QRectF(0, 0, size, size), size * 0.18, size * 0.18);
+    const QPointF centre(size / 2.0, size / 2.0);
+    drawTaiji(p, centre, size * 0.2, kDeepRed, kGold);
+    drawTrigramRing(p, centre, size * 0.24, size * 0.16, kGold);
+    return pixmap;
+}
+
 }  // namespace jx

@@ -8,5 +8,7 @@ namespace jx {
 
 QPixmap BannerPicture(QSize size);
 QPixmap BackgroundPicture(QSize size);
+// The window icon: the taiji in the eight trigrams on vermilion.
+QPixmap IconPicture(int size);
 
 }  // namespace jx

@@ -23,7 +23,9 @@ std::string MakeConnectionString(std::string_view folder, std::string_view fileN
     return text;
 }
 
-std::string DreamConnectionString() { return MakeConnectionString(ExecutableFolder(), "dream.dll"); }
+std::string DreamConnectionString() {
+    return MakeConnectionString(ExecutableFolder(), "dream.dll");
+}
 
 std::string SanFileConnectionString() {
     return MakeConnectionString(ExecutableFolder(), "SanFile.dll");

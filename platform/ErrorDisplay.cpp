@@ -6,7 +6,8 @@
 namespace jx {
 
 void ShowTopLevelError(const char* utf8Message) {
-    platform().showError(QStringLiteral("吉星择日"), QString::fromStdString(WithFullStop(utf8Message)));
+    platform().showError(QStringLiteral("吉星择日"),
+                         QString::fromStdString(WithFullStop(utf8Message)));
 }
 
 void ShowTopLevelError(const std::exception& error) { ShowTopLevelError(error.what()); }

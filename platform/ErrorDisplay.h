@@ -22,7 +22,8 @@ void RunGuarded(Command&& command) {
     }
 }
 
-// Wraps a slot so that it runs guarded: connect(button, &QPushButton::clicked, this, Guarded([this] {...}));
+// Wraps a slot so that it runs guarded: connect(button, &QPushButton::clicked, this, Guarded([this]
+// {...}));
 template <class Command>
 auto Guarded(Command command) {
     return [command = std::move(command)](auto&&...) { RunGuarded(command); };

@@ -25,9 +25,11 @@ std::string describeFailure(const QString& sqliteText) {
     static const QString table = QStringLiteral("no such table: ");
     static const QString column = QStringLiteral("no such column: ");
     if (const auto at = text.indexOf(table); at >= 0)
-        return "缺少表 " + text.mid(at + table.size()).section(QLatin1Char(' '), 0, 0).toStdString();
+        return "缺少表 " +
+               text.mid(at + table.size()).section(QLatin1Char(' '), 0, 0).toStdString();
     if (const auto at = text.indexOf(column); at >= 0)
-        return "缺少列 " + text.mid(at + column.size()).section(QLatin1Char(' '), 0, 0).toStdString();
+        return "缺少列 " +
+               text.mid(at + column.size()).section(QLatin1Char(' '), 0, 0).toStdString();
     return text.toStdString();
 }
 

@@ -12,11 +12,8 @@ TEST(Trim, RemovesEveryControlCharacterAndBlankAtBothEnds) {
         std::string in, out;
     };
     const Case cases[] = {
-        {"", ""},
-        {"   ", ""},
-        {" 2010 ", "2010"},
-        {"\t\r\n\x01 吉日\x1f ", "吉日"},
-        {"a b", "a b"},  // inner blanks stay
+        {"", ""},         {"   ", ""}, {" 2010 ", "2010"}, {"\t\r\n\x01 吉日\x1f ", "吉日"},
+        {"a b", "a b"},    // inner blanks stay
         {"\x7f", "\x7f"},  // DEL is above 32
     };
     for (const Case& c : cases) EXPECT_EQ(Trim(c.in), c.out) << c.in;
@@ -31,7 +28,7 @@ TEST(WithFullStop, AddsAStopOnlyAfterCharactersThatSortAfterTheStop) {
         {"done.", "done."},
         {"请选择日!", "请选择日!"},  // '!' sorts before '.'
         {"缺少表 huangdao", "缺少表 huangdao."},
-        {"无法打印", "无法打印."},      // a multi-byte last character sorts after '.'
+        {"无法打印", "无法打印."},  // a multi-byte last character sorts after '.'
         {"a-", "a-"},
         {"", ""},
     };

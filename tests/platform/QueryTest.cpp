@@ -10,17 +10,17 @@ namespace jx {
 namespace {
 
 class QueryTest : public ::testing::Test {
-protected:
+  protected:
     test::SqliteFixture files;
 
     void SetUp() override {
-        files.create("days.dll", {
-            "CREATE TABLE huangdao (gn TEXT, nn TEXT, yi TEXT)",
-            "INSERT INTO huangdao VALUES ('2010-04-05', '农历二月廿一', NULL)",
-            "INSERT INTO huangdao VALUES ('2010-05-01', '农历三月十八', '祭祀')",
-        });
+        files.create("days.dll",
+                     {
+                         "CREATE TABLE huangdao (gn TEXT, nn TEXT, yi TEXT)",
+                         "INSERT INTO huangdao VALUES ('2010-04-05', '农历二月廿一', NULL)",
+                         "INSERT INTO huangdao VALUES ('2010-05-01', '农历三月十八', '祭祀')",
+                     });
     }
-
 };
 
 TEST_F(QueryTest, FindsTheRowOfAJetDateLiteralAndReadsFieldsByNameAndPosition) {

@@ -94,6 +94,9 @@ bool TypedKeyFilter::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (!digitsOnly_) return false;
+        // Shortcuts such as Ctrl+V are commands, not typed characters.
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
         // Control characters (backspace, Ctrl+V and the other shortcuts) pass;
         // a printable character passes only when it is a digit.
         const QString text = key->text();

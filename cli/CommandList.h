@@ -13,6 +13,9 @@ int RunUnscramble(const Arguments& args, Context& context);
 int RunOmen(const Arguments& args, Context& context);
 int RunLunar(const Arguments& args, Context& context);
 int RunMonth(const Arguments& args, Context& context);
+int RunNumber(const Arguments& args, Context& context);
+int RunPhone(const Arguments& args, Context& context);
+int RunNetName(const Arguments& args, Context& context);
 
 inline std::vector<Command> AllCommands() {
     return {
@@ -23,6 +26,9 @@ inline std::vector<Command> AllCommands() {
         {"omen", "页号(0-6)", "时辰占卜的一页", RunOmen},
         {"lunar", "年 月 日", "某日农历、节日、节气、生肖与星座", RunLunar},
         {"month", "年 月", "某月月历（含农历）", RunMonth},
+        {"number", "号码", "数字吉凶（八十一数）", RunNumber},
+        {"phone", "手机号码", "手机号码吉凶", RunPhone},
+        {"netname", "网名", "网名与性格", RunNetName},
     };
 }
 

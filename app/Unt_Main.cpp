@@ -1,11 +1,13 @@
 #include "app/Unt_Main.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -20,9 +22,11 @@
 #include "app/Pictures.h"
 #include "app/Publisher.h"
 #include "common/ShowInfo.h"
+#include "pairings/UntOnther.h"
 #include "platform/ErrorDisplay.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
+#include "platform/WindowPlacement.h"
 
 namespace jx {
 
@@ -61,6 +65,7 @@ TFrmmain::TFrmmain(QWidget* parent) : QMainWindow(parent) {
     setFont(WindowFont(QStringLiteral("宋体"), 12));
     // 800 × 600 outside, less a usual frame of 4 pixels and a 30-pixel title bar.
     resize(792, 566);
+    CentreOnScreen(*this);
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -84,13 +89,7 @@ TFrmmain::TFrmmain(QWidget* parent) : QMainWindow(parent) {
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RzPageControl1 = new QTabWidget;
     RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
-    RzPanel2 = new QWidget;
-    RzPanel2->setObjectName(QStringLiteral("RzPanel2"));
-    RzPanel5 = new QWidget;
-    RzPanel5->setObjectName(QStringLiteral("RzPanel5"));
-    RzPageControl1->addTab(RzPanel2, QStringLiteral("吉日分类"));
-    RzPageControl1->addTab(RzPanel5, QStringLiteral("其他查询"));
-    RzPageControl1->setCurrentIndex(0);
+    buildTabs();
     ScrollBox1->setWidget(RzPageControl1);
     row->addWidget(ScrollBox1);
     auto* background = new PictureBox(&BackgroundPicture, central);
@@ -145,14 +144,88 @@ void TFrmmain::buildTopPanel() {
     RzButton59 = panelButton(RzPanel1, "RzButton59", QStringLiteral("QQ对话"),
                              {x + 252, 48, 78, 24}, "#FF0000");
 
-    connect(RzButton57, &QPushButton::clicked, this, Guarded([this] { RzButton57Click(); }));
-    connect(RzButton56, &QPushButton::clicked, this, Guarded([this] { RzButton56Click(); }));
+    for (const ButtonEntry& entry : kTopPanelButtons)
+        bindCommand(RzPanel1->findChild<QPushButton*>(fromUtf8(entry.name)), &QPushButton::clicked,
+                    entry.command);
+}
+
+void TFrmmain::buildTabs() {
+    for (const TabPage& page : kTabPages) {
+        auto* panel = new QWidget;
+        panel->setObjectName(fromUtf8(page.panel));
+        panel->setProperty("sheet", fromUtf8(page.sheet));
+        const int rows = (static_cast<int>(page.buttons.size()) + page.columns - 1) / page.columns;
+        // Buttons touch their neighbours, so that the 18 rows of the first tab fit
+        // the column's height without a scroll bar.
+        const int pitch = page.buttonHeight;
+        for (std::size_t i = 0; i < page.buttons.size(); ++i) {
+            const ButtonEntry& entry = page.buttons[i];
+            const int column = static_cast<int>(i) % page.columns;
+            const int row = static_cast<int>(i) / page.columns;
+            auto* button = new QPushButton(fromUtf8(entry.caption), panel);
+            button->setObjectName(fromUtf8(entry.name));
+            button->setGeometry(1 + column * page.buttonWidth, 2 + row * pitch, page.buttonWidth,
+                                page.buttonHeight);
+            bindCommand(button, &QPushButton::clicked, entry.command);
+        }
+        panel->setMinimumSize(2 + page.columns * page.buttonWidth, 4 + rows * pitch);
+        RzPageControl1->addTab(panel, fromUtf8(page.caption));
+    }
+    RzPanel2 = RzPageControl1->widget(0);
+    RzPanel5 = RzPageControl1->widget(1);
+    RzPageControl1->setCurrentIndex(0);
+}
+
+template <class Control, class Signal>
+void TFrmmain::bindCommand(Control* control, Signal signal, Command command) {
+    if (control == nullptr || command == Command::None) return;
+    connect(control, signal, this, Guarded([this, command] { Execute(command); }));
+}
+
+void TFrmmain::Execute(Command command) {
+    const CommandInfo& info = Describe(command);
+    switch (info.kind) {
+        case CommandKind::NoEffect:
+            return;
+        case CommandKind::DateQuery:
+            RzButton57Click();
+            return;
+        case CommandKind::DayView:
+            RzButton56Click();
+            return;
+        case CommandKind::OmenPage:
+            ShowOmenPage(fromUtf8(info.target), info.omenPage, this);
+            return;
+        case CommandKind::ModalWindow:
+            featureWindows_.open(command);
+            return;
+        case CommandKind::Link:
+            platform().openUrl(fromUtf8(info.target));
+            return;
+        case CommandKind::Notice:
+            ShowInfo(info.target);
+            return;
+        case CommandKind::Exit:
+            dxBarButton5Click();
+            return;
+    }
 }
 
 void TFrmmain::buildMenus() {
     menuBar()->setObjectName(QStringLiteral("dxBarManager1"));
-    QMenu* system = menuBar()->addMenu(QStringLiteral("系统(&S)"));
-    system->addAction(QStringLiteral("退出系统"), this, Guarded([this] { dxBarButton5Click(); }));
+    for (const Menu& menu : kMenus)
+        addMenuEntries(menuBar()->addMenu(fromUtf8(menu.caption)), menu.entries);
+}
+
+void TFrmmain::addMenuEntries(QMenu* menu, std::span<const MenuEntry> entries) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.separatorBefore) menu->addSeparator();
+        if (!entry.submenu.empty()) {
+            addMenuEntries(menu->addMenu(fromUtf8(entry.caption)), entry.submenu);
+            continue;
+        }
+        bindCommand(menu->addAction(fromUtf8(entry.caption)), &QAction::triggered, entry.command);
+    }
 }
 
 void TFrmmain::showEvent(QShowEvent* event) {

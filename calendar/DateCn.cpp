@@ -18,6 +18,8 @@ using calendar_tables::SolarTermTable;
 constexpr std::array<int, 13> kDaysBeforeMonth = {0,   0,   31,  59,  90,  120, 151,
                                                   181, 212, 243, 273, 304, 334};
 
+constexpr std::array<int, 13> kMonthLengths = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
 constexpr bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
@@ -184,8 +186,15 @@ int DayOfYear(const Date& date) {
 }
 
 int LunarDate(const Date& date) {
-    if (!date.ok() || !InTableRange(YearOfDate(date))) return 0;
-    return LunarValue(YearOfDate(date), DayOfYear(date) - 1);
+    // Checked by hand rather than with date.ok() and DayOfYear, which would
+    // both work out the leap year: this is the engine's hot path.
+    const int year = YearOfDate(date);
+    const int month = MonthOfDate(date);
+    const int day = DayOfDate(date);
+    if (!InTableRange(year) || month < 1 || month > 12 || day < 1) return 0;
+    const bool leapYear = year % 4 == 0;  // the Gregorian rule within 1901–2050
+    if (day > kMonthLengths[month] + (month == 2 && leapYear ? 1 : 0)) return 0;
+    return LunarValue(year, kDaysBeforeMonth[month] + (month > 2 && leapYear ? 1 : 0) + day - 1);
 }
 
 int LunarYear(const Date& date) {

@@ -60,6 +60,10 @@ TEST_F(AlmanacTableSource, HasEveryEntryWithWellFormedLists) {
                 EXPECT_FALSE(list->empty());
                 EXPECT_EQ(list->find("  "), std::string::npos);
                 EXPECT_EQ(list->find("馀"), std::string::npos);  // written 余
+                std::istringstream in(*list);
+                std::size_t count = 0;
+                for (std::string w; in >> w;) ++count;
+                EXPECT_EQ(Words(*list).size(), count) << "a name twice in " << *list;
             }
             for (const auto& word : Words(e.yi)) {
                 if (word == "无") continue;

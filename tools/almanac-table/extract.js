@@ -17,9 +17,10 @@ function ganZhi(index) {
   return stems[index % 10] + branches[index % 12];
 }
 
-// The library writes the traditional 馀; the almanac prints 余.
+// The library writes the traditional 馀 where the almanac prints 余, and once
+// lists a spirit twice (除神 on 酉-month 癸酉 days): each name is kept once.
 function clean(items) {
-  return items.map((s) => s.replace('馀', '余')).join(' ');
+  return [...new Set(items.map((s) => s.replace('馀', '余')))].join(' ');
 }
 
 function fail(message) {

@@ -15,7 +15,7 @@ function expected(gn) {
   const [y, m, d] = gn.split('-').map(Number);
   const solar = Solar.fromYmd(y, m, d);
   const lunar = solar.getLunar();
-  const clean = (items) => items.map((s) => s.replace('馀', '余')).join(' ');
+  const clean = (items) => [...new Set(items.map((s) => s.replace('馀', '余')))].join(' ');
   const luck = lunar.getDayTianShenType() === '黄道' ? '(黄道)' : '(黑道)';
   // The 子 hour of the day itself: the first of the library's thirteen hours.
   const hours = lunar.getTimes().slice(0, 12)

@@ -26,7 +26,7 @@ NumberWindow::NumberWindow(const NumberWindowTexts& texts, QWidget* parent)
     const int width = texts.clientSize.width() - 16;
 
     QGroupBox* input = MakeGroupBox(panel, "RzGroupBox2", QString(), {8, 6, width, 44});
-    MakeLabel(input, "RzLabel1", texts.prompt, {10, 16, 64, 14});
+    MakeLabel(input, "RzLabel1", texts.prompt, {10, 14, 64, 16});
     edtmun_ = new QLineEdit(input);
     edtmun_->setObjectName(QStringLiteral("edtmun"));
     edtmun_->setGeometry(76, 12, 146, 20);
@@ -38,14 +38,14 @@ NumberWindow::NumberWindow(const NumberWindowTexts& texts, QWidget* parent)
     QGroupBox* result = MakeGroupBox(panel, "RzGroupBox1", QStringLiteral("测算结果"),
                                      {8, 56, width, texts.clientSize.height() - 64});
     const int valueWidth = width - 96;
-    MakeLabel(result, "RzLabel5", texts.numberLabel, {10, 22, 76, 14});
-    RzLabel11_ = MakeLabel(result, "RzLabel11", QString(), {88, 22, valueWidth, 14});
-    MakeLabel(result, "RzLabel4", QStringLiteral("状态："), {10, 44, 76, 14});
-    RzLabel10_ = MakeLabel(result, "RzLabel10", QString(), {88, 44, valueWidth, 14});
-    MakeLabel(result, "RzLabel6", QStringLiteral("吉凶："), {10, 66, 76, 14});
-    RzLabel9_ = MakeLabel(result, "RzLabel9", QString(), {88, 66, valueWidth, 14}, kVerdictColor);
-    MakeLabel(result, "RzLabel7", QStringLiteral("具体表现："), {10, 88, 76, 14});
-    RzLabel8_ = MakeLabel(result, "RzLabel8", QString(), {88, 88, valueWidth, 7 * 15});
+    MakeLabel(result, "RzLabel5", texts.numberLabel, {10, 22, 76, 16});
+    RzLabel11_ = MakeLabel(result, "RzLabel11", QString(), {88, 22, valueWidth, 16});
+    MakeLabel(result, "RzLabel4", QStringLiteral("状态："), {10, 42, 76, 16});
+    RzLabel10_ = MakeLabel(result, "RzLabel10", QString(), {88, 42, valueWidth, 16});
+    MakeLabel(result, "RzLabel6", QStringLiteral("吉凶："), {10, 62, 76, 16});
+    RzLabel9_ = MakeLabel(result, "RzLabel9", QString(), {88, 62, valueWidth, 16}, kVerdictColor);
+    MakeLabel(result, "RzLabel7", QStringLiteral("具体表现："), {10, 82, 76, 16});
+    RzLabel8_ = MakeLabel(result, "RzLabel8", QString(), {88, 82, valueWidth, 7 * 17});
     RzLabel8_->setWordWrap(true);
 
     connect(run, &QPushButton::clicked, this, Guarded([this] { RzBitBtn1Click(); }));

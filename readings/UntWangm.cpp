@@ -26,7 +26,7 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
     QWidget* panel = MakePanel(this);
 
     QGroupBox* input = MakeGroupBox(panel, "RzGroupBox2", QString(), {8, 6, 379, 44});
-    MakeLabel(input, "RzLabel1", QStringLiteral("输入网名："), {10, 16, 64, 14});
+    MakeLabel(input, "RzLabel1", QStringLiteral("输入网名："), {10, 14, 64, 16});
     edtmun_ = new QLineEdit(input);
     edtmun_->setObjectName(QStringLiteral("edtmun"));
     edtmun_->setGeometry(76, 12, 150, 20);
@@ -36,11 +36,11 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
 
     QGroupBox* result =
         MakeGroupBox(panel, "RzGroupBox1", QStringLiteral("测算结果"), {8, 56, 379, 149});
-    RzLabel11_ = MakeLabel(result, "RzLabel11", QString(), {12, 22, 355, 14}, kNameColor);
+    RzLabel11_ = MakeLabel(result, "RzLabel11", QString(), {12, 22, 355, 16}, kNameColor);
     RzLabel8_ = MakeLabel(result, "RzLabel8", QString(), {12, 42, 329, 75}, kTraitColor);
     RzLabel8_->setWordWrap(true);
-    MakeLabel(result, "RzLabel9", QString(), {12, 122, 160, 14});
-    MakeLabel(result, "RzLabel10", QString(), {180, 122, 160, 14});
+    MakeLabel(result, "RzLabel9", QString(), {12, 122, 160, 16});
+    MakeLabel(result, "RzLabel10", QString(), {180, 122, 160, 16});
 
     connect(run, &QPushButton::clicked, this, Guarded([this] { RzBitBtn1Click(); }));
     connect(close, &QPushButton::clicked, this, [this] { RzBitBtn2Click(); });

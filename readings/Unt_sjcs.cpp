@@ -28,28 +28,28 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
     SetUpReadingWindow(this, QStringLiteral("手机号码测算"), QSize(437, 300));
     QWidget* panel = MakePanel(this);
 
-    QGroupBox* input = MakeGroupBox(panel, "RzGroupBox2", QString(), {8, 6, 421, 62});
-    MakeLabel(input, "RzLabel1", QStringLiteral("输入号码："), {10, 16, 64, 14});
+    QGroupBox* input = MakeGroupBox(panel, "RzGroupBox2", QString(), {8, 4, 421, 54});
+    MakeLabel(input, "RzLabel1", QStringLiteral("输入号码："), {10, 12, 64, 16});
     edtmun_ = new QLineEdit(input);
     edtmun_->setObjectName(QStringLiteral("edtmun"));
-    edtmun_->setGeometry(76, 12, 170, 20);
+    edtmun_->setGeometry(76, 8, 170, 20);
     edtmun_->setMaxLength(kPhoneLength);
     edtmun_->setValidator(new UpperCaseValidator(edtmun_));
-    auto* run = MakeButton(input, "RzBitBtn1", QStringLiteral("测算"), {262, 10, 70, 24}, false);
-    auto* close = MakeButton(input, "RzBitBtn2", QStringLiteral("关闭"), {340, 10, 70, 24}, true);
+    auto* run = MakeButton(input, "RzBitBtn1", QStringLiteral("测算"), {262, 6, 70, 24}, false);
+    auto* close = MakeButton(input, "RzBitBtn2", QStringLiteral("关闭"), {340, 6, 70, 24}, true);
     MakeLabel(input, "RzLabel2", QStringLiteral("请注意：手机号码是11位，请正确输入。"),
-              {76, 40, 330, 14});
+              {76, 34, 330, 16});
 
     QGroupBox* result =
-        MakeGroupBox(panel, "RzGroupBox1", QStringLiteral("测算结果"), {8, 72, 421, 168});
-    MakeLabel(result, "RzLabel5", QStringLiteral("手机号码是："), {10, 22, 76, 14});
-    RzLabel11_ = MakeLabel(result, "RzLabel11", QString(), {88, 22, 325, 14});
-    MakeLabel(result, "RzLabel4", QStringLiteral("状态："), {10, 42, 76, 14});
-    RzLabel10_ = MakeLabel(result, "RzLabel10", QString(), {88, 42, 325, 14});
-    MakeLabel(result, "RzLabel6", QStringLiteral("吉凶："), {10, 62, 76, 14});
-    RzLabel9_ = MakeLabel(result, "RzLabel9", QString(), {88, 62, 325, 14}, kVerdictColor);
-    MakeLabel(result, "RzLabel7", QStringLiteral("具体表现："), {10, 82, 76, 14});
-    RzLabel8_ = MakeLabel(result, "RzLabel8", QString(), {88, 82, 325, 6 * 14});
+        MakeGroupBox(panel, "RzGroupBox1", QStringLiteral("测算结果"), {8, 60, 421, 178});
+    MakeLabel(result, "RzLabel5", QStringLiteral("手机号码是："), {10, 20, 76, 16});
+    RzLabel11_ = MakeLabel(result, "RzLabel11", QString(), {88, 20, 325, 16});
+    MakeLabel(result, "RzLabel4", QStringLiteral("状态："), {10, 38, 76, 16});
+    RzLabel10_ = MakeLabel(result, "RzLabel10", QString(), {88, 38, 325, 16});
+    MakeLabel(result, "RzLabel6", QStringLiteral("吉凶："), {10, 56, 76, 16});
+    RzLabel9_ = MakeLabel(result, "RzLabel9", QString(), {88, 56, 325, 16}, kVerdictColor);
+    MakeLabel(result, "RzLabel7", QStringLiteral("具体表现："), {10, 74, 76, 16});
+    RzLabel8_ = MakeLabel(result, "RzLabel8", QString(), {88, 74, 325, 6 * 17});
     RzLabel8_->setWordWrap(true);
 
     QLabel* note = MakeLabel(
@@ -58,7 +58,7 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
             "注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势"
             "命运的意义是一样的。虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所"
             "有人的沟通桥梁！"),
-        {10, 246, 417, 48});
+        {10, 240, 417, 58});
     note->setWordWrap(true);
 
     connect(run, &QPushButton::clicked, this, Guarded([this] { RzBitBtn1Click(); }));

@@ -2,6 +2,9 @@
 // Pieces the reading windows share: the gradient panel, labelled controls at
 // fixed positions, the input box's key filter and its upper-case validator.
 #include <QColor>
+#include <QRect>
+#include <QSize>
+#include <QString>
 #include <QObject>
 #include <QValidator>
 #include <functional>

@@ -2,10 +2,10 @@
 // Pieces the reading windows share: the gradient panel, labelled controls at
 // fixed positions, the input box's key filter and its upper-case validator.
 #include <QColor>
+#include <QObject>
 #include <QRect>
 #include <QSize>
 #include <QString>
-#include <QObject>
 #include <QValidator>
 #include <functional>
 

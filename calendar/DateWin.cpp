@@ -232,7 +232,7 @@ void TFRM_Date::BuildGrid() {
         LunarLabels[cell] = lunar;
         connect(day, &ClickLabel::clicked, this, Guarded([this, day] { CnDayClick(day); }));
         connect(day, &ClickLabel::pressed, this, Guarded([this, day] { CnDayMouseDown(day); }));
-        connect(lunar, &ClickLabel::clicked, this, Guarded([this, lunar] { CnDayClick(lunar); }));
+        connect(lunar, &ClickLabel::clicked, this, Guarded([this, lunar] { CHnDayClick(lunar); }));
         connect(lunar, &ClickLabel::pressed, this,
                 Guarded([this, lunar] { ChnDateMouseDown(lunar); }));
         const CellPlace dayPlace = CellPosition(cell, dayFirst);

@@ -71,6 +71,7 @@ class TFRM_Date : public QDialog {
     void CnDayMouseDown(QLabel* label);
     void ChnDateMouseDown(QLabel* label);
     void CnDayClick(QLabel* label);
+    void CHnDayClick(QLabel* label) { CnDayClick(label); }
     void StaticText1Click();
 
     bool wasActive_ = false;

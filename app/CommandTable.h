@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/Publisher.h"
+#include "common/Publisher.h"
 
 namespace jx {
 

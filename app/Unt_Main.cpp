@@ -20,7 +20,7 @@
 #include "app/DateSelection.h"
 #include "app/PictureBox.h"
 #include "app/Pictures.h"
-#include "app/Publisher.h"
+#include "common/Publisher.h"
 #include "common/ShowInfo.h"
 #include "pairings/UntOnther.h"
 #include "platform/ErrorDisplay.h"

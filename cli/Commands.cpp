@@ -1,3 +1,5 @@
+#include <string_view>
+
 #include "cli/CliCommand.h"
 #include "cli/CommandList.h"
 
@@ -5,13 +7,24 @@ namespace jx::cli {
 
 namespace {
 
+// Columns a UTF-8 text takes in a terminal: Chinese characters take two.
+std::size_t displayWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) == 0x80) continue;  // continuation byte
+        width += byte >= 0xE0 ? 2 : 1;
+    }
+    return width;
+}
+
 void printHelp(std::ostream& out) {
     out << "用法: jixing-cli 命令 [参数]\n\n命令:\n";
     for (const Command& command : Commands()) {
-        std::string head = std::string(command.name) + " " + command.usage;
+        const std::string head = std::string(command.name) + " " + command.usage;
         out << "  " << head;
-        for (std::size_t i = head.size(); i < 34; ++i) out << ' ';
-        out << command.summary << '\n';
+        for (std::size_t i = displayWidth(head); i < 34; ++i) out << ' ';
+        out << ' ' << command.summary << '\n';
     }
 }
 

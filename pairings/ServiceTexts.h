@@ -4,14 +4,16 @@
 #include <array>
 #include <string_view>
 
+#include "common/Publisher.h"
+
 namespace jx {
 
 inline constexpr std::string_view kProductName = "吉星择日通";
 inline constexpr std::string_view kPublisherLine = "吉星软件工作室 出品";
 inline constexpr std::string_view kContactPerson = "联系人：王先生";
-inline constexpr std::string_view kServiceQq = "800000000";
-inline constexpr std::string_view kServicePhone = "400-000-0000";
-inline constexpr std::string_view kServiceMail = "service@jixing.example";
+inline constexpr std::string_view kServiceQq = publisher::kQqNumber;
+inline constexpr std::string_view kServicePhone = publisher::kTelephone;
+inline constexpr std::string_view kServiceMail = publisher::kMail;
 
 enum class ServiceIcon { Contacts, Telephone, Penguin };
 

@@ -141,8 +141,9 @@ void TFrm_SxPeid::RzBitBtn2Click() {
     if (saveName_.empty()) return;
     const QString memoText = RzMemo1->toPlainText();
     if (jx::Trim(memoText.toStdString()).empty()) return;
-    const std::optional<QString> chosen = jx::platform().askSaveFileName(
-        Q(jx::kPairingSaveFilter), QString::fromStdString(jx::SaveDialogFileName(saveName_)));
+    const std::optional<QString> chosen =
+        jx::platform().askSaveFileName(QStringLiteral("保存"), Q(jx::kPairingSaveFilter),
+                                       QString::fromStdString(jx::SaveDialogFileName(saveName_)));
     if (!chosen) return;
     std::vector<std::string> lines;
     for (const QString& line : memoText.split(QLatin1Char('\n')))

@@ -44,8 +44,8 @@ class Platform {
     virtual std::optional<std::string> readLocaleInfo(LocaleItem item) = 0;
     virtual void writeLocaleInfo(LocaleItem item, const std::string& value) = 0;
     virtual void beep() = 0;
-    // Save-file dialog; nullopt when cancelled.
-    virtual std::optional<QString> askSaveFileName(const QString& filter,
+    // Save-file dialog; nullopt when cancelled. filter is "description|pattern".
+    virtual std::optional<QString> askSaveFileName(const QString& title, const QString& filter,
                                                    const QString& suggestedName) = 0;
 };
 

@@ -79,7 +79,7 @@ void QtPlatform::writeLocaleInfo(LocaleItem, const std::string&) {}
 
 void QtPlatform::beep() { QApplication::beep(); }
 
-std::optional<QString> QtPlatform::askSaveFileName(const QString& filter,
+std::optional<QString> QtPlatform::askSaveFileName(const QString& title, const QString& filter,
                                                    const QString& suggestedName) {
     // "文本文件|*.txt" style filters become Qt's "文本文件 (*.txt)".
     QString qtFilter;
@@ -89,7 +89,7 @@ std::optional<QString> QtPlatform::askSaveFileName(const QString& filter,
         qtFilter += parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
     }
     const QString name =
-        QFileDialog::getSaveFileName(activeOwner(), QString(), suggestedName, qtFilter);
+        QFileDialog::getSaveFileName(activeOwner(), title, suggestedName, qtFilter);
     if (name.isEmpty()) return std::nullopt;
     return name;
 }

@@ -16,7 +16,7 @@ class QtPlatform final : public Platform {
     std::optional<std::string> readLocaleInfo(LocaleItem item) override;
     void writeLocaleInfo(LocaleItem item, const std::string& value) override;
     void beep() override;
-    std::optional<QString> askSaveFileName(const QString& filter,
+    std::optional<QString> askSaveFileName(const QString& title, const QString& filter,
                                            const QString& suggestedName) override;
 };
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/CommandTable.h"
-#include "app/Publisher.h"
+#include "common/Publisher.h"
 
 namespace jx {
 namespace {

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "almanac/huangdao.h"
-#include "app/Publisher.h"
+#include "common/Publisher.h"
 #include "app/Unt_Main.h"
 #include "tests/support/FakePlatform.h"
 

@@ -171,8 +171,9 @@ TEST_F(PairingSave, OffersThePairNameAndWritesGbkWithCrLf) {
     fake->saveFileAnswer = inFolder("鼠配对牛");
     click("RzBitBtn2");
     ASSERT_EQ(fake->saveDialogs.size(), 1u);
-    EXPECT_EQ(fake->saveDialogs[0].first, "文本文件|*.txt");
-    EXPECT_EQ(fake->saveDialogs[0].second, "鼠配对牛");
+    EXPECT_EQ(fake->saveDialogs[0].title, "保存");
+    EXPECT_EQ(fake->saveDialogs[0].filter, "文本文件|*.txt");
+    EXPECT_EQ(fake->saveDialogs[0].suggestedName, "鼠配对牛");
     EXPECT_EQ(read(inFolder("鼠配对牛.txt")), expectedBytes());
     EXPECT_FALSE(QFile::exists(inFolder("鼠配对牛")));
 }

@@ -29,7 +29,12 @@ class FakePlatform final : public Platform {
     std::vector<QString> modalWindows;  // class names, as reported by metaObject()
     std::vector<QString> printedTexts;
     std::vector<std::pair<LocaleItem, std::string>> localeWrites;
-    std::vector<std::pair<QString, QString>> saveDialogs;  // filter, suggested name
+    struct SaveDialog {
+        QString title;
+        QString filter;
+        QString suggestedName;
+    };
+    std::vector<SaveDialog> saveDialogs;
     int beeps = 0;
 
     // Answers.
@@ -64,9 +69,9 @@ class FakePlatform final : public Platform {
         localeValues[item] = value;
     }
     void beep() override { ++beeps; }
-    std::optional<QString> askSaveFileName(const QString& filter,
+    std::optional<QString> askSaveFileName(const QString& title, const QString& filter,
                                            const QString& suggestedName) override {
-        saveDialogs.emplace_back(filter, suggestedName);
+        saveDialogs.push_back({title, filter, suggestedName});
         return saveFileAnswer;
     }
 };

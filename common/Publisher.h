@@ -1,10 +1,14 @@
 #pragma once
-// The publisher's addresses, used by the links of the main window and on exit.
+// The publisher's name and addresses, in one place for the links of the main
+// window, the page opened on exit and the service and about windows.
 #include <string_view>
 
 namespace jx::publisher {
 
+inline constexpr std::string_view kName = "吉星软件工作室";
+inline constexpr std::string_view kContactPerson = "王先生";
 inline constexpr std::string_view kHomePage = "http://www.jixingzeri.com/";
+inline constexpr std::string_view kMail = "service@jixingzeri.com";
 inline constexpr std::string_view kMailAddress = "mailto:service@jixingzeri.com";
 inline constexpr std::string_view kQqNumber = "800061988";
 // The QQ service's web link that opens a chat with the publisher's QQ number.

@@ -20,16 +20,13 @@
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/WindowPlacement.h"
+#include "platform/QtText.h"
 
 namespace jx {
 
 TFormHuangdao* FormHuangdao = nullptr;
 
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y) {
     auto* l = new QLabel(text, parent);
@@ -122,7 +119,7 @@ TFormHuangdao::TFormHuangdao(QWidget* parent, std::string connectionString) : QD
     Memo2->setReadOnly(true);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QStringList glossaryLines;
-    for (std::string_view line : kGlossaryLines) glossaryLines << fromUtf8(line);
+    for (std::string_view line : kGlossaryLines) glossaryLines << ToQString(line);
     Memo2->setPlainText(glossaryLines.join(QLatin1Char('\n')));
 
     connect(RzBitBtn1, &QPushButton::clicked, this, Guarded([this] { RzBitBtn1Click(); }));
@@ -165,7 +162,7 @@ void TFormHuangdao::RzBitBtn1Click() {
     ADOQuery1.open();
     if (ADOQuery1.isEmpty()) return;
 
-    Label1->setText(fromUtf8(dateText + "  " + Trim(ADOQuery1.field("nn"))));
+    Label1->setText(ToQString(dateText + "  " + Trim(ADOQuery1.field("nn"))));
     // Lines are added as their fields are read, so a missing column leaves the
     // lines before it on screen.
     Memo1->clear();
@@ -173,13 +170,13 @@ void TFormHuangdao::RzBitBtn1Click() {
         if (i > 0) Memo1->appendPlainText(QString());
         const DayReportLine& line = kDayReportLines[i];
         Memo1->appendPlainText(
-            fromUtf8(std::string(line.label) + Trim(ADOQuery1.field(std::string(line.column)))));
+            ToQString(std::string(line.label) + Trim(ADOQuery1.field(std::string(line.column)))));
     }
     if (RzCheckBox1->isChecked()) {
         try {
             Memo1->appendPlainText(QString());
-            Memo1->appendPlainText(fromUtf8(kHoursHeading));
-            Memo1->appendPlainText(fromUtf8(Trim(ADOQuery1.field("jishi"))));
+            Memo1->appendPlainText(ToQString(kHoursHeading));
+            Memo1->appendPlainText(ToQString(Trim(ADOQuery1.field("jishi"))));
         } catch (const std::exception&) {
             // A row without hours still shows everything else.
         }

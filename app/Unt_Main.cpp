@@ -27,14 +27,11 @@
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/WindowPlacement.h"
+#include "platform/QtText.h"
 
 namespace jx {
 
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y) {
     auto* l = new QLabel(text, parent);
@@ -102,7 +99,7 @@ TFrmmain::TFrmmain(QWidget* parent) : QMainWindow(parent) {
     status->setObjectName(QStringLiteral("RzStatusBar1"));
     status->setFixedHeight(20);
     status->setSizeGripEnabled(false);
-    RzStatusPane1 = new QLabel(fromUtf8(publisher::kWelcomeLine), status);
+    RzStatusPane1 = new QLabel(ToQString(publisher::kWelcomeLine), status);
     RzStatusPane1->setObjectName(QStringLiteral("RzStatusPane1"));
     RzStatusPane1->setStyleSheet(QStringLiteral("color: #000080;"));
     status->addWidget(RzStatusPane1, 1);
@@ -145,15 +142,15 @@ void TFrmmain::buildTopPanel() {
                              {x + 252, 48, 78, 24}, "#FF0000");
 
     for (const ButtonEntry& entry : kTopPanelButtons)
-        bindCommand(RzPanel1->findChild<QPushButton*>(fromUtf8(entry.name)), &QPushButton::clicked,
+        bindCommand(RzPanel1->findChild<QPushButton*>(ToQString(entry.name)), &QPushButton::clicked,
                     entry.command);
 }
 
 void TFrmmain::buildTabs() {
     for (const TabPage& page : kTabPages) {
         auto* panel = new QWidget;
-        panel->setObjectName(fromUtf8(page.panel));
-        panel->setProperty("sheet", fromUtf8(page.sheet));
+        panel->setObjectName(ToQString(page.panel));
+        panel->setProperty("sheet", ToQString(page.sheet));
         const int rows = (static_cast<int>(page.buttons.size()) + page.columns - 1) / page.columns;
         // Buttons touch their neighbours, so that the 18 rows of the first tab fit
         // the column's height without a scroll bar.
@@ -162,14 +159,14 @@ void TFrmmain::buildTabs() {
             const ButtonEntry& entry = page.buttons[i];
             const int column = static_cast<int>(i) % page.columns;
             const int row = static_cast<int>(i) / page.columns;
-            auto* button = new QPushButton(fromUtf8(entry.caption), panel);
-            button->setObjectName(fromUtf8(entry.name));
+            auto* button = new QPushButton(ToQString(entry.caption), panel);
+            button->setObjectName(ToQString(entry.name));
             button->setGeometry(1 + column * page.buttonWidth, 2 + row * pitch, page.buttonWidth,
                                 page.buttonHeight);
             bindCommand(button, &QPushButton::clicked, entry.command);
         }
         panel->setMinimumSize(2 + page.columns * page.buttonWidth, 4 + rows * pitch);
-        RzPageControl1->addTab(panel, fromUtf8(page.caption));
+        RzPageControl1->addTab(panel, ToQString(page.caption));
     }
     RzPanel2 = RzPageControl1->widget(0);
     RzPanel5 = RzPageControl1->widget(1);
@@ -194,13 +191,13 @@ void TFrmmain::Execute(Command command) {
             RzButton56Click();
             return;
         case CommandKind::OmenPage:
-            ShowOmenPage(fromUtf8(info.target), info.omenPage, this);
+            ShowOmenPage(ToQString(info.target), info.omenPage, this);
             return;
         case CommandKind::ModalWindow:
             featureWindows_.open(command);
             return;
         case CommandKind::Link:
-            platform().openUrl(fromUtf8(info.target));
+            platform().openUrl(ToQString(info.target));
             return;
         case CommandKind::Notice:
             ShowInfo(info.target);
@@ -214,17 +211,17 @@ void TFrmmain::Execute(Command command) {
 void TFrmmain::buildMenus() {
     menuBar()->setObjectName(QStringLiteral("dxBarManager1"));
     for (const Menu& menu : kMenus)
-        addMenuEntries(menuBar()->addMenu(fromUtf8(menu.caption)), menu.entries);
+        addMenuEntries(menuBar()->addMenu(ToQString(menu.caption)), menu.entries);
 }
 
 void TFrmmain::addMenuEntries(QMenu* menu, std::span<const MenuEntry> entries) {
     for (const MenuEntry& entry : entries) {
         if (entry.separatorBefore) menu->addSeparator();
         if (!entry.submenu.empty()) {
-            addMenuEntries(menu->addMenu(fromUtf8(entry.caption)), entry.submenu);
+            addMenuEntries(menu->addMenu(ToQString(entry.caption)), entry.submenu);
             continue;
         }
-        bindCommand(menu->addAction(fromUtf8(entry.caption)), &QAction::triggered, entry.command);
+        bindCommand(menu->addAction(ToQString(entry.caption)), &QAction::triggered, entry.command);
     }
 }
 
@@ -256,7 +253,7 @@ void TFrmmain::RzButton56Click() {
 bool TFrmmain::ConfirmExit() {
     if (!platform().askYesNo(QStringLiteral("询问"), QStringLiteral("您是否确定要退出系统？")))
         return false;
-    platform().openUrl(fromUtf8(publisher::kHomePage));
+    platform().openUrl(ToQString(publisher::kHomePage));
     exitConfirmed_ = true;
     QApplication::quit();
     return true;

@@ -14,6 +14,7 @@
 #include "platform/ErrorDisplay.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
+#include "platform/QtText.h"
 
 namespace jx {
 
@@ -74,10 +75,6 @@ constexpr Weekday kWeekdays[] = {
     {"Label7", "Label15", "星期六", kRed},
 };
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void setTextColour(QLabel* label, QRgb colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(colour));
@@ -87,9 +84,9 @@ void setTextColour(QLabel* label, QRgb colour) {
 template <class Label = QLabel>
 Label* placeLabel(QWidget* parent, const LabelLayout& layout) {
     auto* label = new Label(parent);
-    label->setObjectName(fromUtf8(layout.name));
-    label->setText(fromUtf8(layout.text));
-    label->setFont(WindowFont(fromUtf8(layout.family), layout.pixels, layout.bold));
+    label->setObjectName(ToQString(layout.name));
+    label->setText(ToQString(layout.text));
+    label->setFont(WindowFont(ToQString(layout.family), layout.pixels, layout.bold));
     setTextColour(label, layout.colour);
     if (layout.centred) label->setAlignment(Qt::AlignCenter);
     if (layout.width > 0) {

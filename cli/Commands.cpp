@@ -1,5 +1,6 @@
 #include <string_view>
 
+#include "app/DateSelection.h"
 #include "cli/CliCommand.h"
 #include "cli/CommandList.h"
 
@@ -7,28 +8,36 @@ namespace jx::cli {
 
 namespace {
 
-// Columns a UTF-8 text takes in a terminal: Chinese characters take two.
-std::size_t displayWidth(std::string_view text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) == 0x80) continue;  // continuation byte
-        width += byte >= 0xE0 ? 2 : 1;
-    }
-    return width;
-}
-
 void printHelp(std::ostream& out) {
     out << "用法: jixing-cli 命令 [参数]\n\n命令:\n";
     for (const Command& command : Commands()) {
         const std::string head = std::string(command.name) + " " + command.usage;
         out << "  " << head;
-        for (std::size_t i = displayWidth(head); i < 34; ++i) out << ' ';
+        for (std::size_t i = static_cast<std::size_t>(DisplayWidth(head)); i < 34; ++i) out << ' ';
         out << ' ' << command.summary << '\n';
     }
 }
 
 }  // namespace
+
+std::optional<std::chrono::year_month_day> DateArgument(const std::string& year,
+                                                        const std::string& month,
+                                                        const std::string& day) {
+    const DateCheck check = CheckDateSelection(year, month, day);
+    if (!check.selection) return std::nullopt;
+    return ParseDateText(check.selection->dateText);
+}
+
+int DisplayWidth(std::string_view text) {
+    int width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        width += length == 1 ? 1 : 2;
+        i += length;
+    }
+    return width;
+}
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = AllCommands();

@@ -1,6 +1,5 @@
 // jixing-cli month YEAR MONTH: the month as the perpetual calendar shows it, each
 // day's number over its lunar line, Sunday to Saturday.
-#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,26 +18,6 @@ constexpr int kColumnWidth = 8;  // terminal columns per weekday
 
 constexpr std::string_view kWeekdayNames[] = {"星期日", "星期一", "星期二", "星期三",
                                               "星期四", "星期五", "星期六"};
-
-std::optional<int> ParseNumber(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [rest, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc{} || rest != end) return std::nullopt;
-    return value;
-}
-
-// Terminal columns of a UTF-8 text: a Chinese character takes two.
-int DisplayWidth(std::string_view text) {
-    int width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        width += length == 1 ? 1 : 2;
-        i += length;
-    }
-    return width;
-}
 
 // The text centred in its column.
 std::string Cell(std::string_view text) {
@@ -78,13 +57,12 @@ int RunMonth(const Arguments& args, Context& context) {
         context.err << "用法: jixing-cli month 年 月\n";
         return kExitBadInput;
     }
-    const std::optional<int> y = ParseNumber(args[0]);
-    const std::optional<int> m = ParseNumber(args[1]);
-    if (!y || !m || *y < 1 || *y > 9999 || *m < 1 || *m > 12) {
+    const std::optional<year_month_day> first = DateArgument(args[0], args[1], "1");
+    if (!first) {
         context.err << "请选择有效的日期!\n";
         return kExitBadInput;
     }
-    const year_month shown{year{*y}, month{static_cast<unsigned>(*m)}};
+    const year_month shown{first->year(), first->month()};
 
     WriteLine(context.out, Header(shown));
     std::string headings;

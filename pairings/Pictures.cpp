@@ -6,13 +6,10 @@
 #include <QString>
 
 #include "platform/Fonts.h"
+#include "platform/QtText.h"
 
 namespace jx {
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QImage BlankImage(QSize size, const QColor& background) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -64,7 +61,7 @@ QImage DrawChartPicture(const ChartPage& page, QSize size) {
         painter.setFont(bold);
         painter.setPen(kInk);
         painter.drawText(QRect(0, 0, size.width(), grid.headingHeight), Qt::AlignCenter,
-                         Q(page.heading));
+                         ToQString(page.heading));
     }
 
     // Rules: every column and row border of the grid.
@@ -112,7 +109,7 @@ QImage DrawChartPicture(const ChartPage& page, QSize size) {
             const std::string_view sex =
                 ChartCell(page, page.firstAge + column, row + 1).value_or(std::string_view());
             painter.setPen(sex == "男" ? kBoyColour : kGirlColour);
-            painter.drawText(grid.cell(column, row), Qt::AlignCenter, Q(sex));
+            painter.drawText(grid.cell(column, row), Qt::AlignCenter, ToQString(sex));
         }
     }
     return image;
@@ -126,11 +123,11 @@ QImage DrawChartArticle(QSize size) {
     painter.setFont(WindowFont(QStringLiteral("黑体"), 15, true));
     int y = 6;
     const QRect titleBox(0, y, size.width(), 22);
-    painter.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop, Q(kChartArticleTitle));
+    painter.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop, ToQString(kChartArticleTitle));
     y += 28;
     painter.setFont(WindowFont(QStringLiteral("宋体"), 12));
     for (std::string_view paragraph : kChartArticle) {
-        const QString text = QStringLiteral("\u3000\u3000") + Q(paragraph);
+        const QString text = QStringLiteral("\u3000\u3000") + ToQString(paragraph);
         const QRect box(10, y, size.width() - 20, size.height() - y);
         const QRect used = painter.boundingRect(box, Qt::TextWordWrap, text);
         painter.drawText(box, Qt::TextWordWrap, text);

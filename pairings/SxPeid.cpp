@@ -18,18 +18,15 @@
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/Query.h"
+#include "platform/QtText.h"
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QComboBox* AnimalList(QWidget* parent, const char* name, const QRect& geometry) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(false);
-    for (std::string_view animal : jx::kZodiacAnimals) list->addItem(Q(animal));
+    for (std::string_view animal : jx::kZodiacAnimals) list->addItem(jx::ToQString(animal));
     list->setCurrentIndex(0);
     list->setGeometry(geometry);
     return list;
@@ -142,7 +139,7 @@ void TFrm_SxPeid::RzBitBtn2Click() {
     const QString memoText = RzMemo1->toPlainText();
     if (jx::Trim(memoText.toStdString()).empty()) return;
     const std::optional<QString> chosen =
-        jx::platform().askSaveFileName(QStringLiteral("保存"), Q(jx::kPairingSaveFilter),
+        jx::platform().askSaveFileName(QStringLiteral("保存"), jx::ToQString(jx::kPairingSaveFilter),
                                        QString::fromStdString(jx::SaveDialogFileName(saveName_)));
     if (!chosen) return;
     std::vector<std::string> lines;

@@ -6,12 +6,9 @@
 #include "pairings/Pictures.h"
 #include "pairings/ServiceTexts.h"
 #include "platform/Fonts.h"
+#include "platform/QtText.h"
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont KaiFont(int pixelSize) {
     QFont font = jx::WindowFont(QStringLiteral("楷体_GB2312"), pixelSize, true);
@@ -45,11 +42,11 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent) {
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setGeometry(0, 0, 153, 149);
 
-    QLabel* name = Line(this, "RzLabel2", Q(jx::kProductName), 10, 32, "#000080");
+    QLabel* name = Line(this, "RzLabel2", jx::ToQString(jx::kProductName), 10, 32, "#000080");
     name->setFont(KaiFont(24));
-    QLabel* publisher = Line(this, "RzLabel1", Q(jx::kPublisherLine), 46, 22, "#FF0000");
+    QLabel* publisher = Line(this, "RzLabel1", jx::ToQString(jx::kPublisherLine), 46, 22, "#FF0000");
     publisher->setFont(KaiFont(15));
-    Line(this, "RzLabel4", Q(jx::kContactPerson), 74, 18, "black");
-    Line(this, "RzLabel3", QStringLiteral("QQ：") + Q(jx::kServiceQq), 96, 18, "black");
-    Line(this, "RzLabel6", QStringLiteral("电话：") + Q(jx::kServicePhone), 118, 18, "#000080");
+    Line(this, "RzLabel4", jx::ToQString(jx::kContactPerson), 74, 18, "black");
+    Line(this, "RzLabel3", QStringLiteral("QQ：") + jx::ToQString(jx::kServiceQq), 96, 18, "black");
+    Line(this, "RzLabel6", QStringLiteral("电话：") + jx::ToQString(jx::kServicePhone), 118, 18, "#000080");
 }

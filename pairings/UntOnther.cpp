@@ -7,12 +7,9 @@
 
 #include "pairings/OmenPages.h"
 #include "platform/Fonts.h"
+#include "platform/QtText.h"
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -42,7 +39,7 @@ TFormOnther::TFormOnther(QWidget* parent) : QDialog(parent) {
         memo->setReadOnly(true);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         memo->setStyleSheet(QStringLiteral("background: white;"));
-        memo->setPlainText(Q(jx::OmenPageText(index)));
+        memo->setPlainText(jx::ToQString(jx::OmenPageText(index)));
         memo->setGeometry(0, 0, 380, 182);
         RzPageControl1->addWidget(page);
     }
@@ -50,7 +47,7 @@ TFormOnther::TFormOnther(QWidget* parent) : QDialog(parent) {
     RzPageControl1->addWidget(noPage_);
     RzPageControl1->setCurrentWidget(noPage_);
 
-    auto* RzLabel1 = new QLabel(Q(jx::kOmenExplanation), panel);
+    auto* RzLabel1 = new QLabel(jx::ToQString(jx::kOmenExplanation), panel);
     RzLabel1->setObjectName(QStringLiteral("RzLabel1"));
     RzLabel1->setWordWrap(true);
     RzLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -8,12 +8,9 @@
 #include "pairings/Pictures.h"
 #include "pairings/ServiceTexts.h"
 #include "platform/Fonts.h"
+#include "platform/QtText.h"
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The controls of one block: icon, heading and explanation.
 struct BlockNames {
@@ -59,13 +56,13 @@ TFrm_servers::TFrm_servers(QWidget* parent) : QDialog(parent) {
         image->setPixmap(QPixmap::fromImage(jx::DrawServiceIcon(block.icon)));
         image->setGeometry(14, top, 41, 41);
 
-        auto* heading = new QLabel(Q(block.heading) + Q(block.value), panel);
+        auto* heading = new QLabel(jx::ToQString(block.heading) + jx::ToQString(block.value), panel);
         heading->setObjectName(QString::fromLatin1(names.heading));
         heading->setFont(jx::WindowFont(QStringLiteral("宋体"), 12, true));
         heading->setStyleSheet(QStringLiteral("color: #000080; border: none;"));
         heading->setGeometry(66, top, 340, 18);
 
-        auto* explanation = new QLabel(Q(block.explanation), panel);
+        auto* explanation = new QLabel(jx::ToQString(block.explanation), panel);
         explanation->setObjectName(QString::fromLatin1(names.explanation));
         explanation->setWordWrap(true);
         explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);

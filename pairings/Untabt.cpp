@@ -8,12 +8,9 @@
 #include "pairings/BabySexChart.h"
 #include "pairings/Pictures.h"
 #include "platform/Fonts.h"
+#include "platform/QtText.h"
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A page holding one picture, unscaled at its top-left corner on white.
 QWidget* PicturePage(const char* pageName, const char* imageName, const QImage& picture) {
@@ -58,7 +55,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
         QStringLiteral("生男生女有秘诀"));
     RzPageControl1->setCurrentIndex(0);
 
-    auto* RzLabel1 = new QLabel(Q(jx::kChartExplanation), panel);
+    auto* RzLabel1 = new QLabel(jx::ToQString(jx::kChartExplanation), panel);
     RzLabel1->setObjectName(QStringLiteral("RzLabel1"));
     RzLabel1->setWordWrap(true);
     RzLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -21,15 +21,12 @@
 #include "calendar/DateWinParts.h"
 #include "pairings/UntOnther.h"
 #include "tests/support/FakePlatform.h"
+#include "platform/QtText.h"
 
 namespace jx {
 namespace {
 
 using namespace std::chrono;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The built menus as text: "----" for a separator, "name >" for a submenu.
 void FlattenBuilt(const QMenu& menu, const QString& indent, QStringList& out) {
@@ -49,9 +46,9 @@ void FlattenTable(std::span<const MenuEntry> entries, const QString& indent, QSt
     for (const MenuEntry& entry : entries) {
         if (entry.separatorBefore) out << indent + QStringLiteral("----");
         if (entry.submenu.empty()) {
-            out << indent + fromUtf8(entry.caption);
+            out << indent + ToQString(entry.caption);
         } else {
-            out << indent + fromUtf8(entry.caption) + QStringLiteral(" >");
+            out << indent + ToQString(entry.caption) + QStringLiteral(" >");
             FlattenTable(entry.submenu, indent + QStringLiteral("  "), out);
         }
     }
@@ -70,7 +67,7 @@ void CollectActions(const QMenu& menu, std::span<const MenuEntry> entries,
         if (action->isSeparator()) continue;
         ASSERT_LT(next, entries.size());
         const MenuEntry& entry = entries[next++];
-        ASSERT_EQ(action->text(), fromUtf8(entry.caption));
+        ASSERT_EQ(action->text(), ToQString(entry.caption));
         if (action->menu() != nullptr)
             CollectActions(*action->menu(), entry.submenu, out);
         else
@@ -115,7 +112,7 @@ class MainWindowCommandsTest : public ::testing::Test {
     }
 
     QPushButton* button(std::string_view name) const {
-        return window->findChild<QPushButton*>(fromUtf8(name));
+        return window->findChild<QPushButton*>(ToQString(name));
     }
 
     void click(QPushButton* control) {
@@ -162,16 +159,16 @@ class MainWindowCommandsTest : public ::testing::Test {
                 effects.dayViews = 1;
                 break;
             case CommandKind::OmenPage:
-                effects.omenWindows = {{fromUtf8(info.target), info.omenPage}};
+                effects.omenWindows = {{ToQString(info.target), info.omenPage}};
                 break;
             case CommandKind::ModalWindow:
-                effects.modalWindows = {fromUtf8(info.target)};
+                effects.modalWindows = {ToQString(info.target)};
                 break;
             case CommandKind::Link:
-                effects.urls = {fromUtf8(info.target)};
+                effects.urls = {ToQString(info.target)};
                 break;
             case CommandKind::Notice:
-                effects.infos = {fromUtf8(info.target)};
+                effects.infos = {ToQString(info.target)};
                 break;
             case CommandKind::Exit:
                 effects.questions = 1;
@@ -189,7 +186,7 @@ TEST_F(MainWindowCommandsTest, TheMenuBarIsBuiltFromTheTable) {
         FlattenBuilt(*menu->menu(), QStringLiteral("  "), built);
     }
     for (const Menu& menu : kMenus) {
-        table << fromUtf8(menu.caption);
+        table << ToQString(menu.caption);
         FlattenTable(menu.entries, QStringLiteral("  "), table);
     }
     EXPECT_EQ(built, table);
@@ -206,16 +203,16 @@ TEST_F(MainWindowCommandsTest, TheTabsHoldTheirButtonsAllVisibleAcross) {
         const TabPage& page = kTabPages[i];
         SCOPED_TRACE(page.sheet.data());
         QWidget* panel = window->RzPageControl1->widget(static_cast<int>(i));
-        EXPECT_EQ(window->RzPageControl1->tabText(static_cast<int>(i)), fromUtf8(page.caption));
-        EXPECT_EQ(panel->objectName(), fromUtf8(page.panel));
+        EXPECT_EQ(window->RzPageControl1->tabText(static_cast<int>(i)), ToQString(page.caption));
+        EXPECT_EQ(panel->objectName(), ToQString(page.panel));
         window->RzPageControl1->setCurrentIndex(static_cast<int>(i));
         QApplication::processEvents();
         std::set<int> lefts;
         std::set<int> tops;
         for (const ButtonEntry& entry : page.buttons) {
-            QPushButton* control = panel->findChild<QPushButton*>(fromUtf8(entry.name));
+            QPushButton* control = panel->findChild<QPushButton*>(ToQString(entry.name));
             ASSERT_NE(control, nullptr) << entry.name;
-            EXPECT_EQ(control->text(), fromUtf8(entry.caption));
+            EXPECT_EQ(control->text(), ToQString(entry.caption));
             EXPECT_EQ(control->size(), QSize(page.buttonWidth, page.buttonHeight));
             lefts.insert(control->x());
             tops.insert(control->y());
@@ -237,7 +234,7 @@ TEST_F(MainWindowCommandsTest, TopPanelButtonsCarryTheirCaptions) {
         QPushButton* control = button(entry.name);
         ASSERT_NE(control, nullptr) << entry.name;
         EXPECT_TRUE(window->RzPanel1->isAncestorOf(control));
-        EXPECT_EQ(control->text(), fromUtf8(entry.caption));
+        EXPECT_EQ(control->text(), ToQString(entry.caption));
     }
 }
 
@@ -329,7 +326,7 @@ TEST_F(MainWindowCommandsTest, EveryModalCommandOpensAFreshWindowEachTime) {
         EXPECT_EQ(window->featureWindows().current(info.command), shown[1].data());
         ASSERT_EQ(fake->modalWindows.size(), 2u);
         for (const QString& name : fake->modalWindows)
-            EXPECT_EQ(name.section(QStringLiteral("::"), -1), fromUtf8(info.target));
+            EXPECT_EQ(name.section(QStringLiteral("::"), -1), ToQString(info.target));
     }
 }
 

@@ -19,8 +19,8 @@
 #include "platform/ErrorDisplay.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
-#include "platform/WindowPlacement.h"
 #include "platform/QtText.h"
+#include "platform/WindowPlacement.h"
 
 namespace jx {
 

@@ -17,7 +17,7 @@ namespace jx {
 
 class TFormHuangdao : public QDialog {
     Q_OBJECT
-  public:
+public:
     // The almanac file beside the executable, or another one (tests).
     explicit TFormHuangdao(QWidget* parent = nullptr, std::string connectionString = std::string());
     ~TFormHuangdao() override;
@@ -37,11 +37,11 @@ class TFormHuangdao : public QDialog {
     void RzBitBtn3Click();  // "打印"
     void RzBitBtn2Click();  // "关闭"
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void FormShow();
 
     Query ADOQuery1;

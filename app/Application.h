@@ -7,7 +7,7 @@ namespace jx {
 // handler lets through reaches the top-level error display instead of ending
 // the program.
 class Application : public QApplication {
-  public:
+public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -14,7 +14,7 @@ class QWidget;
 namespace jx {
 
 class FeatureWindows {
-  public:
+public:
     // The windows are created as children of `owner`, so they end with it.
     explicit FeatureWindows(QWidget* owner);
 
@@ -25,7 +25,7 @@ class FeatureWindows {
     // The command's window from the latest use while it still exists, else null.
     QDialog* current(Command command) const;
 
-  private:
+private:
     QWidget* owner_;
     std::map<Command, QPointer<QDialog>> current_;
 };

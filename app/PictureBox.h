@@ -7,13 +7,13 @@ namespace jx {
 
 // A picture that fills its widget, drawn anew for the widget's size.
 class PictureBox : public QWidget {
-  public:
+public:
     PictureBox(std::function<QPixmap(QSize)> draw, QWidget* parent);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     std::function<QPixmap(QSize)> draw_;
     QPixmap cache_;
 };

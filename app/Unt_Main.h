@@ -21,7 +21,7 @@ namespace jx {
 
 class TFrmmain : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     explicit TFrmmain(QWidget* parent = nullptr);
 
     QFrame* RzPanel1;
@@ -74,11 +74,11 @@ class TFrmmain : public QMainWindow {
     // application. Returns whether the answer was Yes.
     bool ConfirmExit();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void FormShow();
     void FormCloseQuery(QCloseEvent* event);
     void buildTopPanel();

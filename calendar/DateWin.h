@@ -17,7 +17,7 @@ class UpDown;
 
 class TFRM_Date : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TFRM_Date(QWidget* parent = nullptr);
 
     // What is shown and selected. One window exists at a time, so these live
@@ -55,11 +55,11 @@ class TFRM_Date : public QDialog {
     // Fills header and grid for the date's month and boxes the date's day.
     void ShowMonth(const Date& date);
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-  private:
+private:
     void BuildGrid();
     void FormShow();
     void FormDeactivate();

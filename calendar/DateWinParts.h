@@ -11,14 +11,14 @@ namespace jx {
 
 class ClickLabel : public QLabel {
     Q_OBJECT
-  public:
+public:
     explicit ClickLabel(QWidget* parent = nullptr);
 
-  signals:
+signals:
     void pressed();  // left button down
     void clicked();  // left button released over the label
 
-  protected:
+protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
@@ -27,7 +27,7 @@ class ClickLabel : public QLabel {
 // limit the position stays where it is (no wrap-around).
 class UpDown : public QWidget {
     Q_OBJECT
-  public:
+public:
     UpDown(int minimum, int maximum, QWidget* parent = nullptr);
 
     int position() const { return position_; }
@@ -38,13 +38,13 @@ class UpDown : public QWidget {
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
 
-  signals:
+signals:
     void clicked();  // after either arrow, also when the position stayed at its limit
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     void step(int delta);
 
     int minimum_;
@@ -55,10 +55,10 @@ class UpDown : public QWidget {
 };
 
 class BottomLineBevel : public QWidget {
-  public:
+public:
     using QWidget::QWidget;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -15,14 +15,14 @@ struct AlmanacEntry {
 };
 
 class AlmanacTable {
-  public:
+public:
     // Parses the table's text; throws std::runtime_error on a malformed line, an
     // unknown month branch or 干支, a repeated key, or fewer than 720 entries.
     static AlmanacTable Parse(std::string_view text);
 
     const AlmanacEntry& at(int monthBranch, int dayCycle) const;
 
-  private:
+private:
     std::array<AlmanacEntry, 12 * 60> entries_;
 };
 

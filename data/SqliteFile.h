@@ -11,7 +11,7 @@ struct sqlite3_stmt;
 namespace jx::data {
 
 class SqliteFile {
-  public:
+public:
     // Creates `path` + ".tmp" afresh.
     explicit SqliteFile(std::string path);
     ~SqliteFile();  // removes the temporary file unless commit() ran
@@ -22,7 +22,7 @@ class SqliteFile {
 
     // A prepared INSERT (or any statement) run once per row of texts.
     class Statement {
-      public:
+    public:
         Statement(sqlite3* db, const std::string& sql);
         ~Statement();
         Statement(const Statement&) = delete;
@@ -31,7 +31,7 @@ class SqliteFile {
         void run(const std::vector<std::string>& texts,
                  long long integer);  // texts, then one integer
 
-      private:
+    private:
         void step();
         sqlite3* db_;
         sqlite3_stmt* statement_ = nullptr;
@@ -41,7 +41,7 @@ class SqliteFile {
     // Closes the database and renames the temporary file to `path`.
     void commit();
 
-  private:
+private:
     std::string path_;
     std::string temporary_;
     sqlite3* db_ = nullptr;

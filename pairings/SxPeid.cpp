@@ -17,8 +17,8 @@
 #include "platform/ErrorDisplay.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
-#include "platform/Query.h"
 #include "platform/QtText.h"
+#include "platform/Query.h"
 
 namespace {
 
@@ -138,9 +138,9 @@ void TFrm_SxPeid::RzBitBtn2Click() {
     if (saveName_.empty()) return;
     const QString memoText = RzMemo1->toPlainText();
     if (jx::Trim(memoText.toStdString()).empty()) return;
-    const std::optional<QString> chosen =
-        jx::platform().askSaveFileName(QStringLiteral("保存"), jx::ToQString(jx::kPairingSaveFilter),
-                                       QString::fromStdString(jx::SaveDialogFileName(saveName_)));
+    const std::optional<QString> chosen = jx::platform().askSaveFileName(
+        QStringLiteral("保存"), jx::ToQString(jx::kPairingSaveFilter),
+        QString::fromStdString(jx::SaveDialogFileName(saveName_)));
     if (!chosen) return;
     std::vector<std::string> lines;
     for (const QString& line : memoText.split(QLatin1Char('\n')))

@@ -15,7 +15,7 @@ class Query;
 
 class TFrm_SxPeid : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TFrm_SxPeid(QWidget* parent = nullptr);
     // Reads another data file instead of SanFile.dll beside the executable.
     TFrm_SxPeid(std::string connectionString, QWidget* parent = nullptr);
@@ -24,10 +24,10 @@ class TFrm_SxPeid : public QDialog {
     // The name the next save offers; empty until a pairing finds a row.
     const std::string& defaultSaveName() const { return saveName_; }
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     void FormShow();
     void RzBitBtn1Click();
     void RzBitBtn2Click();

@@ -44,9 +44,11 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent) {
 
     QLabel* name = Line(this, "RzLabel2", jx::ToQString(jx::kProductName), 10, 32, "#000080");
     name->setFont(KaiFont(24));
-    QLabel* publisher = Line(this, "RzLabel1", jx::ToQString(jx::kPublisherLine), 46, 22, "#FF0000");
+    QLabel* publisher =
+        Line(this, "RzLabel1", jx::ToQString(jx::kPublisherLine), 46, 22, "#FF0000");
     publisher->setFont(KaiFont(15));
     Line(this, "RzLabel4", jx::ToQString(jx::kContactPerson), 74, 18, "black");
     Line(this, "RzLabel3", QStringLiteral("QQ：") + jx::ToQString(jx::kServiceQq), 96, 18, "black");
-    Line(this, "RzLabel6", QStringLiteral("电话：") + jx::ToQString(jx::kServicePhone), 118, 18, "#000080");
+    Line(this, "RzLabel6", QStringLiteral("电话：") + jx::ToQString(jx::kServicePhone), 118, 18,
+         "#000080");
 }

@@ -4,6 +4,6 @@
 
 class TAbout : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TAbout(QWidget* parent = nullptr);
 };

@@ -9,9 +9,7 @@
 #include "platform/Fonts.h"
 #include "platform/QtText.h"
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 TFormOnther::TFormOnther(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormOnther"));

@@ -8,7 +8,7 @@ class QStackedWidget;
 
 class TFormOnther : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TFormOnther(QWidget* parent = nullptr);
 
     // Shows page 0 to 6; any other index shows no page.
@@ -16,7 +16,7 @@ class TFormOnther : public QDialog {
     // The page shown, or -1 for none.
     int pageIndex() const;
 
-  private:
+private:
     QStackedWidget* RzPageControl1;
     QWidget* noPage_;
 };

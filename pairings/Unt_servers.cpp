@@ -56,7 +56,8 @@ TFrm_servers::TFrm_servers(QWidget* parent) : QDialog(parent) {
         image->setPixmap(QPixmap::fromImage(jx::DrawServiceIcon(block.icon)));
         image->setGeometry(14, top, 41, 41);
 
-        auto* heading = new QLabel(jx::ToQString(block.heading) + jx::ToQString(block.value), panel);
+        auto* heading =
+            new QLabel(jx::ToQString(block.heading) + jx::ToQString(block.value), panel);
         heading->setObjectName(QString::fromLatin1(names.heading));
         heading->setFont(jx::WindowFont(QStringLiteral("宋体"), 12, true));
         heading->setStyleSheet(QStringLiteral("color: #000080; border: none;"));

@@ -4,6 +4,6 @@
 
 class TFrm_servers : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TFrm_servers(QWidget* parent = nullptr);
 };

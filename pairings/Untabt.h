@@ -7,9 +7,9 @@ class QTabWidget;
 
 class TFrm_NanNv : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TFrm_NanNv(QWidget* parent = nullptr);
 
-  private:
+private:
     QTabWidget* RzPageControl1;
 };

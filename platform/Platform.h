@@ -23,7 +23,7 @@ enum class LocaleItem : unsigned {
 };
 
 class Platform {
-  public:
+public:
     virtual ~Platform() = default;
 
     // Information box: caption "提示", OK only, information icon; blocks until dismissed.

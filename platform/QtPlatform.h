@@ -5,7 +5,7 @@ namespace jx {
 
 // The platform layer for a real desktop session, built on Qt.
 class QtPlatform final : public Platform {
-  public:
+public:
     void showInfo(const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text) override;
     void showError(const QString& caption, const QString& text) override;

@@ -11,7 +11,7 @@
 namespace jx {
 
 class Query {
-  public:
+public:
     Query();
     ~Query();
     Query(const Query&) = delete;
@@ -34,7 +34,7 @@ class Query {
     std::string field(int index) const;
     std::string field(const std::string& name) const;
 
-  private:
+private:
     std::string connectionString_;
     std::string statement_;
     std::string path_;

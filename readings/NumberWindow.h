@@ -21,10 +21,10 @@ struct NumberWindowTexts {
 class NumberWindow : public QDialog {
     Q_OBJECT
 
-  protected:
+protected:
     NumberWindow(const NumberWindowTexts& texts, QWidget* parent);
 
-  private:
+private:
     // "测算": reads the trimmed number; a conversion failure leaves the labels as they were.
     void RzBitBtn1Click();
     void RzBitBtn2Click();

@@ -7,7 +7,7 @@ namespace jx {
 class TFrmQQhm : public readings::NumberWindow {
     Q_OBJECT
 
-  public:
+public:
     explicit TFrmQQhm(QWidget* parent = nullptr);
 };
 

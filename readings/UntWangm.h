@@ -10,10 +10,10 @@ namespace jx {
 class TFrmWangming : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     explicit TFrmWangming(QWidget* parent = nullptr);
 
-  private:
+private:
     void RzBitBtn1Click();
     void RzBitBtn2Click();
 

@@ -12,17 +12,17 @@ namespace jx {
 class TFrm_SJcs : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     explicit TFrm_SJcs(QWidget* parent = nullptr);
     // Reads from this connection string instead of dream.dll beside the
     // executable (for tests and other data folders).
     void setConnectionString(std::string connectionString);
 
-  protected:
+protected:
     // FormShow: a number placed in the box before showing is read at once.
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     void RzBitBtn1Click();
     void RzBitBtn2Click();
 

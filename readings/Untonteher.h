@@ -7,7 +7,7 @@ namespace jx {
 class TFrm_onther : public readings::NumberWindow {
     Q_OBJECT
 
-  public:
+public:
     explicit TFrm_onther(QWidget* parent = nullptr);
 };
 

@@ -33,13 +33,13 @@ void SetUpReadingWindow(QDialog* window, const QString& caption, QSize clientSiz
 // typed character except the digits is discarded. Pasting is not typing:
 // shortcut keys and the context menu pass untouched.
 class TypedKeyFilter : public QObject {
-  public:
+public:
     TypedKeyFilter(QLineEdit* edit, bool digitsOnly, std::function<void()> onEnter);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     bool digitsOnly_;
     std::function<void()> onEnter_;
 };
@@ -47,11 +47,11 @@ class TypedKeyFilter : public QObject {
 // Shows ASCII letters in upper case, as the box's text itself. With a GBK byte
 // limit it also cuts the text to the longest start that fits.
 class UpperCaseValidator : public QValidator {
-  public:
+public:
     explicit UpperCaseValidator(QObject* parent, int gbkByteLimit = 0);
     State validate(QString& input, int& position) const override;
 
-  private:
+private:
     int gbkByteLimit_;
 };
 

@@ -23,7 +23,7 @@ QStringList memoLines(const TFormHuangdao& view) {
 }
 
 class DayViewTest : public ::testing::Test {
-  protected:
+protected:
     test::ScopedFakePlatform fake;
     test::SqliteFixture files;
 

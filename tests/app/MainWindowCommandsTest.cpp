@@ -20,8 +20,8 @@
 #include "calendar/DateWin.h"
 #include "calendar/DateWinParts.h"
 #include "pairings/UntOnther.h"
-#include "tests/support/FakePlatform.h"
 #include "platform/QtText.h"
+#include "tests/support/FakePlatform.h"
 
 namespace jx {
 namespace {
@@ -89,7 +89,7 @@ struct Effects {
 };
 
 class MainWindowCommandsTest : public ::testing::Test {
-  protected:
+protected:
     test::ScopedFakePlatform fake;
     std::unique_ptr<TFrmmain> window;
     std::vector<BoundAction> actions;

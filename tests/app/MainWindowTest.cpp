@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include "almanac/huangdao.h"
-#include "common/Publisher.h"
 #include "app/Unt_Main.h"
+#include "common/Publisher.h"
 #include "tests/support/FakePlatform.h"
 
 namespace jx {
@@ -29,7 +29,7 @@ QAction* menuItem(QMainWindow& window, const QString& text) {
 QList<TFormHuangdao*> dayViews(QWidget& owner) { return owner.findChildren<TFormHuangdao*>(); }
 
 class MainWindowTest : public ::testing::Test {
-  protected:
+protected:
     test::ScopedFakePlatform fake;
     std::unique_ptr<TFrmmain> window;
 

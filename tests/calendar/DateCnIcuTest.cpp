@@ -49,7 +49,7 @@ const std::vector<DifferenceRun> kKnownDifferences = {
 };
 
 class IcuChineseCalendar {
-  public:
+public:
     IcuChineseCalendar() {
         UErrorCode status = U_ZERO_ERROR;
         calendar_.reset(icu::Calendar::createInstance(icu::TimeZone::createTimeZone("UTC"),
@@ -70,7 +70,7 @@ class IcuChineseCalendar {
         return leap ? -(month * 100 + dayOfMonth) : month * 100 + dayOfMonth;
     }
 
-  private:
+private:
     std::unique_ptr<icu::Calendar> calendar_;
 };
 

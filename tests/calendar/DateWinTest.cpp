@@ -28,7 +28,7 @@ QRgb colourOf(const QLabel* label) {
 }
 
 class DateWinTest : public ::testing::Test {
-  public:
+public:
     test::ScopedFakePlatform fake;
     std::unique_ptr<TFRM_Date> window;
 

@@ -16,7 +16,7 @@ struct Outcome {
 };
 
 class DayCommandTest : public ::testing::Test {
-  protected:
+protected:
     test::SqliteFixture files;
 
     Outcome run(const Arguments& args) {

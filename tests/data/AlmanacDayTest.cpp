@@ -10,7 +10,7 @@ namespace {
 using namespace std::chrono;
 
 class AlmanacDayTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         table_ = new AlmanacTable(
             AlmanacTable::Parse(data::ReadFile(JX_DATA_SOURCE_DIR "/almanac-table.txt")));

@@ -50,7 +50,7 @@ int CycleIndex(std::string_view name) {
 }
 
 class GeneratedAlmanac : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         path_ = ExecutableFolder() + "SanBirth.dll";
         sqlite3* db = nullptr;

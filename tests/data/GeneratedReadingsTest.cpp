@@ -91,7 +91,7 @@ TEST(GeneratedDream, ThePhoneCommandReadsTheRowOfTheNumbersKey) {
 }
 
 class GeneratedSanFile : public ::testing::Test {
-  protected:
+protected:
     data::PairingSources sources =
         data::PairingSources::Parse(data::ReadFile(JX_DATA_SOURCE_DIR "/pairing-animals.txt"),
                                     data::ReadFile(JX_DATA_SOURCE_DIR "/pairing-relations.txt"));

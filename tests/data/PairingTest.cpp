@@ -71,7 +71,7 @@ TEST(PairRelations, AreSymmetricAndEachAnimalHasItsPartners) {
 }
 
 class PairingSourcesTest : public ::testing::Test {
-  protected:
+protected:
     PairingSources sources =
         PairingSources::Parse(ReadFile(JX_DATA_SOURCE_DIR "/pairing-animals.txt"),
                               ReadFile(JX_DATA_SOURCE_DIR "/pairing-relations.txt"));

@@ -45,7 +45,7 @@ TEST(ReadSource, NamesTheFileWhenItIsMissing) {
 
 // The committed 720-line table, as the generator reads it.
 class AlmanacTableSource : public ::testing::Test {
-  protected:
+protected:
     std::string text = Source("almanac-table.txt");
 };
 

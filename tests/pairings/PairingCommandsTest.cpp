@@ -18,7 +18,7 @@ struct Outcome {
 };
 
 class PairingCommands : public ::testing::Test {
-  protected:
+protected:
     Outcome run(const cli::Arguments& args) {
         std::ostringstream out;
         std::ostringstream err;

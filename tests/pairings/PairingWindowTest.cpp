@@ -17,7 +17,7 @@ namespace jx::test {
 namespace {
 
 class PairingWindow : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { open(CreateSanFile(files, StandardRows())); }
 
     void open(const std::string& connection) {
@@ -147,7 +147,7 @@ TEST_F(PairingWindow, CloseButtonClosesTheWindow) {
 }
 
 class PairingSave : public PairingWindow {
-  protected:
+protected:
     void SetUp() override {
         PairingWindow::SetUp();
         ASSERT_TRUE(folder.isValid());

@@ -10,7 +10,7 @@ namespace jx {
 namespace {
 
 class QueryTest : public ::testing::Test {
-  protected:
+protected:
     test::SqliteFixture files;
 
     void SetUp() override {

@@ -15,7 +15,7 @@ using test::labelText;
 using test::pressEnter;
 
 class MobileWindowTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         data_.create("dream.dll",
                      {"create table shouji (num text, title text, jx text, content text)",

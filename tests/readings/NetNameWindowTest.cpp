@@ -13,7 +13,7 @@ using test::labelText;
 using test::pressEnter;
 
 class NetNameWindowTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         window_ = std::make_unique<TFrmWangming>();
         window_->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -31,7 +31,7 @@ struct WindowKind {
 void PrintTo(const WindowKind& kind, std::ostream* out) { *out << kind.className; }
 
 class NumberWindowTest : public ::testing::TestWithParam<WindowKind> {
-  protected:
+protected:
     void SetUp() override {
         window_.reset(GetParam().make());
         window_->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -15,7 +15,7 @@ struct Outcome {
 };
 
 class ReadingCommandsTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         data_.create("dream.dll",
                      {"create table shouji (num text, title text, jx text, content text)",

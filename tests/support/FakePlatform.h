@@ -15,7 +15,7 @@
 namespace jx::test {
 
 class FakePlatform final : public Platform {
-  public:
+public:
     struct Message {
         QString caption;
         QString text;
@@ -79,13 +79,13 @@ class FakePlatform final : public Platform {
 // Installs a fresh fake for the lifetime of the object and restores the
 // previous platform afterwards.
 class ScopedFakePlatform {
-  public:
+public:
     ScopedFakePlatform();
     ~ScopedFakePlatform();
     FakePlatform& operator*() { return *fake_; }
     FakePlatform* operator->() { return fake_; }
 
-  private:
+private:
     FakePlatform* fake_;
     std::unique_ptr<Platform> previous_;
 };

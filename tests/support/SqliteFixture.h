@@ -8,7 +8,7 @@
 namespace jx::test {
 
 class SqliteFixture {
-  public:
+public:
     SqliteFixture();
     // Path of a file in the fixture's folder (not created).
     std::string path(const std::string& fileName) const;
@@ -17,7 +17,7 @@ class SqliteFixture {
     // A connection string for fileName in the form the program builds.
     std::string connectionString(const std::string& fileName) const;
 
-  private:
+private:
     QTemporaryDir dir_;
 };
 

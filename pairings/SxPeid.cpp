@@ -67,6 +67,8 @@ TFrm_SxPeid::TFrm_SxPeid(std::string connectionString, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setFont(jx::WindowFont(QStringLiteral("宋体"), 12));
     setFixedSize(416, 307);
+    // Closing frees the window; the main window's reference follows through QPointer.
+    setAttribute(Qt::WA_DeleteOnClose);
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("RzPanel1"));

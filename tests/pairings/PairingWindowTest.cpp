@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,7 @@ protected:
 
     void open(const std::string& connection) {
         window = std::make_unique<TFrm_SxPeid>(connection);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);  // owned by the test
         window->show();
         man = window->findChild<QComboBox*>("ComboBoxDL");
         woman = window->findChild<QComboBox*>("ComboBoxXX");
@@ -144,6 +146,15 @@ TEST_F(PairingWindow, SaveBeforeAnyPairingDoesNothing) {
 TEST_F(PairingWindow, CloseButtonClosesTheWindow) {
     click("RzBitBtn4");
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST(PairingWindowLifetime, ClosingFreesTheWindow) {
+    ScopedFakePlatform fake;
+    QPointer<TFrm_SxPeid> window = new TFrm_SxPeid(std::string("Data Source=/nonexistent.dll"));
+    window->show();
+    QTest::mouseClick(window->findChild<QPushButton*>("RzBitBtn4"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 }
 
 class PairingSave : public PairingWindow {

@@ -16,6 +16,7 @@
 #include "common/ConnectionStrings.h"
 #include "common/ShowInfo.h"
 #include "common/Text.h"
+#include "platform/Controls.h"
 #include "platform/ErrorDisplay.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
@@ -25,25 +26,6 @@
 namespace jx {
 
 TFormHuangdao* FormHuangdao = nullptr;
-
-namespace {
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    return b;
-}
-
-}  // namespace
 
 TFormHuangdao::TFormHuangdao(QWidget* parent, std::string connectionString) : QDialog(parent) {
     setObjectName(QStringLiteral("FormHuangdao"));
@@ -72,27 +54,27 @@ TFormHuangdao::TFormHuangdao(QWidget* parent, std::string connectionString) : QD
     auto* top = new QGroupBox(panel);
     top->setObjectName(QStringLiteral("RzGroupBox2"));
     top->setGeometry(4, 2, 592, 61);
-    label(top, "RzLabel1", QStringLiteral("选择黄历："), 8, 12);
+    PlaceLabel(top, "RzLabel1", QStringLiteral("选择黄历："), 8, 12);
     const DateLists lists = CreateDateLists(top);
     SYear = lists.year;
     SMonth = lists.month;
     Sday = lists.day;
     SYear->setGeometry(70, 8, 54, 20);
-    label(top, "Label15", QStringLiteral("年"), 126, 12);
+    PlaceLabel(top, "Label15", QStringLiteral("年"), 126, 12);
     SMonth->setGeometry(142, 8, 42, 20);
-    label(top, "Label16", QStringLiteral("月"), 186, 12);
+    PlaceLabel(top, "Label16", QStringLiteral("月"), 186, 12);
     Sday->setGeometry(202, 8, 41, 20);
-    label(top, "Label17", QStringLiteral("日"), 245, 12);
+    PlaceLabel(top, "Label17", QStringLiteral("日"), 245, 12);
     RzCheckBox1 = new QCheckBox(QStringLiteral("包括吉时"), top);
     RzCheckBox1->setObjectName(QStringLiteral("RzCheckBox1"));
     RzCheckBox1->setGeometry(268, 8, 80, 20);
     RzCheckBox1->setChecked(true);
-    RzBitBtn1 = button(top, "RzBitBtn1", QStringLiteral("测算"), {356, 6, 72, 24});
-    RzBitBtn3 = button(top, "RzBitBtn3", QStringLiteral("打印"), {434, 6, 72, 24});
-    RzBitBtn2 = button(top, "RzBitBtn2", QStringLiteral("关闭"), {512, 6, 72, 24});
+    RzBitBtn1 = PlaceButton(top, "RzBitBtn1", QStringLiteral("测算"), {356, 6, 72, 24});
+    RzBitBtn3 = PlaceButton(top, "RzBitBtn3", QStringLiteral("打印"), {434, 6, 72, 24});
+    RzBitBtn2 = PlaceButton(top, "RzBitBtn2", QStringLiteral("关闭"), {512, 6, 72, 24});
     RzBitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
 
-    QLabel* overviewCaption = label(top, "RzLabel3", QStringLiteral("当日统览："), 8, 38);
+    QLabel* overviewCaption = PlaceLabel(top, "RzLabel3", QStringLiteral("当日统览："), 8, 38);
     overviewCaption->setFont(WindowFont(QStringLiteral("宋体"), 12, true));
     overviewCaption->adjustSize();
     Label1 = new QLabel(top);

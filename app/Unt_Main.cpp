@@ -23,6 +23,7 @@
 #include "common/Publisher.h"
 #include "common/ShowInfo.h"
 #include "pairings/UntOnther.h"
+#include "platform/Controls.h"
 #include "platform/ErrorDisplay.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
@@ -33,19 +34,9 @@ namespace jx {
 
 namespace {
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
 QPushButton* panelButton(QWidget* parent, const char* name, const QString& text, QRect geometry,
                          const char* colour) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
+    QPushButton* b = PlaceButton(parent, name, text, geometry);
     b->setFont(WindowFont(QStringLiteral("宋体"), 12, true));
     b->setStyleSheet(QStringLiteral("QPushButton { color: %1; }").arg(QLatin1String(colour)));
     return b;
@@ -116,17 +107,17 @@ void TFrmmain::buildTopPanel() {
 
     // The controls sit right of the title painted on the banner.
     constexpr int x = 300;
-    QLabel* prompt = label(RzPanel1, "RzLabel1", QStringLiteral("选择黄历："), x, 15);
+    QLabel* prompt = PlaceLabel(RzPanel1, "RzLabel1", QStringLiteral("选择黄历："), x, 15);
     const DateLists lists = CreateDateLists(RzPanel1);
     SYear = lists.year;
     SMonth = lists.month;
     Sday = lists.day;
     SYear->setGeometry(x + 68, 11, 54, 20);
-    QLabel* yearLabel = label(RzPanel1, "Label15", QStringLiteral("年"), x + 124, 15);
+    QLabel* yearLabel = PlaceLabel(RzPanel1, "Label15", QStringLiteral("年"), x + 124, 15);
     SMonth->setGeometry(x + 140, 11, 42, 20);
-    QLabel* monthLabel = label(RzPanel1, "Label16", QStringLiteral("月"), x + 184, 15);
+    QLabel* monthLabel = PlaceLabel(RzPanel1, "Label16", QStringLiteral("月"), x + 184, 15);
     Sday->setGeometry(x + 200, 11, 41, 20);
-    QLabel* dayLabel = label(RzPanel1, "Label17", QStringLiteral("日"), x + 243, 15);
+    QLabel* dayLabel = PlaceLabel(RzPanel1, "Label17", QStringLiteral("日"), x + 243, 15);
     for (QLabel* l : {prompt, yearLabel, monthLabel, dayLabel})
         l->setStyleSheet(QStringLiteral("color: #FFF3C8;"));
 

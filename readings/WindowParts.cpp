@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "common/Gbk.h"
+#include "platform/Controls.h"
 #include "platform/ErrorDisplay.h"
 #include "platform/Fonts.h"
 
@@ -52,9 +53,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, QRect geometry,
                         bool closeIcon) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
+    QPushButton* button = PlaceButton(parent, name, text, geometry);
     button->setIcon(button->style()->standardIcon(closeIcon ? QStyle::SP_DialogCloseButton
                                                             : QStyle::SP_DialogApplyButton));
     // Enter belongs to the input box; no button may take it as the default.
